@@ -1,0 +1,18 @@
+#pragma once
+
+#include <string>
+
+// The program's own command-line interface.
+struct CommandLine {
+    bool help = false;
+    bool windowed = false;   // skip the full-screen attempt and its message
+    bool noBoxes = false;    // failures go to stderr only, never a message box
+    long frames = -1;        // end after this many drawn frames; -1 runs until quit
+    std::string screenshotPath;  // after the last frame, save the window's picture
+};
+
+extern const char* const kUsageText;
+
+// Parses argv; false with a message in `error` for an unknown flag or a bad
+// value.
+bool parseCommandLine(int argc, const char* const* argv, CommandLine& out, std::string& error);

@@ -1,0 +1,7 @@
+#pragma once
+
+#include <string>
+
+// Saves the picture in the current GL read buffer (the frame just drawn, before
+// the swap) as a 640 x 480 PNG; a drawable of another size is resampled.
+bool saveScreenshot(const std::string& path, std::string* error);

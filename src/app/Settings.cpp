@@ -1,0 +1,65 @@
+#include "app/Settings.h"
+
+#include <cstdio>
+#include <cstring>
+#include <vector>
+
+
+const char* const kDefaultSettingsText = "refresh_rate = 75\nfilter = false\n";
+
+namespace {
+
+// The settings file is two short lines; what lies beyond this is never read.
+constexpr std::size_t kMaxSettingsBytes = 64 * 1024;
+
+std::string lineAt(const std::string& text, int index) {
+    std::size_t start = 0;
+    for (int i = 0; i < index; ++i) {
+        start = text.find('\n', start);
+        if (start == std::string::npos) return std::string();
+        ++start;
+    }
+    const std::size_t end = text.find('\n', start);
+    return text.substr(start, end == std::string::npos ? std::string::npos : end - start);
+}
+
+}  // namespace
+
+Settings parseSettings(const std::string& text) {
+    Settings settings;
+    // 100-byte buffers: 99 characters and the terminator. A longer word is
+    // cut at 99 and its remainder read as what follows it.
+    char key[100];
+    char value[100];
+    char separator;
+
+    const std::string line1 = lineAt(text, 0);
+    int rate = 0;
+    if (std::sscanf(line1.c_str(), "%99s %c %i", key, &separator, &rate) == 3 && rate > 0) {
+        settings.refreshRate = rate;
+    } else {
+        settings.refreshRate = kDefaultRefreshRate;
+    }
+
+    const std::string line2 = lineAt(text, 1);
+    settings.textureFiltering =
+        std::sscanf(line2.c_str(), "%99s %c %99s", key, &separator, value) == 3 &&
+        std::strcmp(value, "true") == 0;
+    return settings;
+}
+
+Settings loadSettings(const std::string& path) {
+    if (std::FILE* file = std::fopen(path.c_str(), "r")) {
+        // Only the first two lines matter; a huge file is read no further
+        // than this.
+        std::vector<char> buffer(kMaxSettingsBytes);
+        const std::size_t n = std::fread(buffer.data(), 1, buffer.size(), file);
+        std::fclose(file);
+        return parseSettings(std::string(buffer.data(), n));
+    }
+    if (std::FILE* file = std::fopen(path.c_str(), "w")) {
+        std::fputs(kDefaultSettingsText, file);
+        std::fclose(file);
+    }
+    return Settings{};
+}

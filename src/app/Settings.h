@@ -1,0 +1,24 @@
+#pragma once
+
+#include <string>
+
+// The two settings of "config.txt", read positionally (the key words are not
+// compared):
+//   refresh_rate = 75     the display rate in hertz the game is drawn at
+//   filter = false        "true" (exactly) smooths the scaled picture
+struct Settings {
+    int refreshRate = 75;
+    bool textureFiltering = false;
+};
+
+constexpr int kDefaultRefreshRate = 75;
+extern const char* const kDefaultSettingsText;
+
+// Parses the file's text. A rate that is missing, unreadable, zero or negative
+// becomes 75; the filter is on only for the exact word "true". Words longer
+// than 99 characters are cut, never overrun.
+Settings parseSettings(const std::string& text);
+
+// Reads the settings file; when it cannot be opened, writes the default file
+// (if it can) and returns the defaults.
+Settings loadSettings(const std::string& path);

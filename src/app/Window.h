@@ -1,0 +1,46 @@
+#pragma once
+
+#include <SDL.h>
+
+// The one game window and its OpenGL context, over SDL. The game always asks
+// for full screen at 640 x 480 and falls back to a resizable window of that
+// size when the display cannot switch. Whatever the drawable's size, the
+// logical drawing space is 640 x 480 with y growing downwards.
+struct GameWindow {
+    SDL_Window* window = nullptr;
+    SDL_GLContext context = nullptr;
+    bool videoStarted = false;
+    bool fullscreenMode = false;  // the display mode is changed for full screen
+    bool windowActive = true;     // false while minimised
+    bool quitRequested = false;   // the window was closed
+    bool swapControlAvailable = false;
+    bool keys[SDL_NUM_SCANCODES] = {};  // by scancode: set on key-down, cleared on key-up
+};
+
+extern GameWindow gameWindow;
+
+// The full-screen frequency asked for: the configured rate, at least 60 Hz.
+int fullscreenFrequency(int refreshRate);
+
+// Opens the window with its GL context current. `tryFullscreen` false skips
+// the full-screen attempt and its message. On failure it releases what it
+// made, shows the failure's message box and returns false.
+bool createGameWindow(const char* title, int width, int height, int bits, int refreshRate,
+                      bool tryFullscreen);
+
+// Undoes every step of createGameWindow that was reached, in reverse order.
+void releaseGameWindow();
+
+// Maps the 640 x 480 logical space over a drawable of width x height pixels;
+// a height of 0 is taken as 1.
+void resizeScene(int width, int height);
+
+// Fixed GL state for the whole run, and a swap on every vertical retrace when
+// the driver allows it.
+bool initGlState();
+
+// The window's event handling: keys, minimising, resizing, closing.
+void handleWindowEvent(const SDL_Event& event);
+
+// Shows the frame drawn into the back buffer.
+void swapGameWindow();
