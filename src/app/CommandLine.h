@@ -5,9 +5,9 @@
 // The program's own command-line interface.
 struct CommandLine {
     bool help = false;
-    bool windowed = false;   // skip the full-screen attempt and its message
-    bool noBoxes = false;    // failures go to stderr only, never a message box
-    long frames = -1;        // end after this many drawn frames; -1 runs until quit
+    bool windowed = false;       // skip the full-screen attempt and its message
+    bool noBoxes = false;        // failures go to stderr only, never a message box
+    long frames = -1;            // end after this many drawn frames; -1 runs until quit
     std::string screenshotPath;  // after the last frame, save the window's picture
 };
 

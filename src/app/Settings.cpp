@@ -4,7 +4,6 @@
 #include <cstring>
 #include <vector>
 
-
 const char* const kDefaultSettingsText = "refresh_rate = 75\nfilter = false\n";
 
 namespace {

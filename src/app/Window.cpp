@@ -9,7 +9,9 @@ GameWindow gameWindow;
 
 namespace {
 
-void reportSdlError() { std::fprintf(stderr, "SDL: %s\n", SDL_GetError()); }
+void reportSdlError() {
+    std::fprintf(stderr, "SDL: %s\n", SDL_GetError());
+}
 
 bool fail(const char* message) {
     reportSdlError();
@@ -42,7 +44,9 @@ void resizeToDrawable() {
 
 }  // namespace
 
-int fullscreenFrequency(int refreshRate) { return refreshRate < 60 ? 60 : refreshRate; }
+int fullscreenFrequency(int refreshRate) {
+    return refreshRate < 60 ? 60 : refreshRate;
+}
 
 bool createGameWindow(const char* title, int width, int height, int bits, int refreshRate,
                       bool tryFullscreen) {
@@ -160,13 +164,22 @@ void handleWindowEvent(const SDL_Event& event) {
             break;
         case SDL_WINDOWEVENT:
             switch (event.window.event) {
-                case SDL_WINDOWEVENT_CLOSE: gameWindow.quitRequested = true; break;
-                case SDL_WINDOWEVENT_MINIMIZED: gameWindow.windowActive = false; break;
+                case SDL_WINDOWEVENT_CLOSE:
+                    gameWindow.quitRequested = true;
+                    break;
+                case SDL_WINDOWEVENT_MINIMIZED:
+                    gameWindow.windowActive = false;
+                    break;
                 case SDL_WINDOWEVENT_RESTORED:
                 case SDL_WINDOWEVENT_MAXIMIZED:
-                case SDL_WINDOWEVENT_SHOWN: gameWindow.windowActive = true; break;
-                case SDL_WINDOWEVENT_SIZE_CHANGED: resizeToDrawable(); break;
-                default: break;
+                case SDL_WINDOWEVENT_SHOWN:
+                    gameWindow.windowActive = true;
+                    break;
+                case SDL_WINDOWEVENT_SIZE_CHANGED:
+                    resizeToDrawable();
+                    break;
+                default:
+                    break;
             }
             break;
         default:
@@ -174,4 +187,6 @@ void handleWindowEvent(const SDL_Event& event) {
     }
 }
 
-void swapGameWindow() { SDL_GL_SwapWindow(gameWindow.window); }
+void swapGameWindow() {
+    SDL_GL_SwapWindow(gameWindow.window);
+}

@@ -17,9 +17,13 @@ bool boxesEnabled = boxesFromEnvironment();
 
 }  // namespace
 
-void setMessageBoxesEnabled(bool enabled) { boxesEnabled = enabled; }
+void setMessageBoxesEnabled(bool enabled) {
+    boxesEnabled = enabled;
+}
 
-bool messageBoxesEnabled() { return boxesEnabled; }
+bool messageBoxesEnabled() {
+    return boxesEnabled;
+}
 
 void showMessage(const char* text, const char* caption, BoxIcon icon) {
     std::fprintf(stderr, "%s: %s\n", caption, text);

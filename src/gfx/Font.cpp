@@ -3,8 +3,8 @@
 
 namespace {
 
-constexpr int kFontWidth = 256;   // 32 glyph columns of 8 pixels
-constexpr int kFontHeight = 32;   // 4 glyph rows of 8 pixels
+constexpr int kFontWidth = 256;  // 32 glyph columns of 8 pixels
+constexpr int kFontHeight = 32;  // 4 glyph rows of 8 pixels
 constexpr int kGlyph = 8;
 // Stored rows 8..15 hold glyph row 2, the lower-case letters 96..127, whose
 // advances are measured; metrics entry 64 is character 96.

@@ -20,14 +20,12 @@ void nullReadPixels(GLint, GLint, GLsizei width, GLsizei height, GLenum format, 
 }
 
 const GlApi kRealGl = {
-    true,
-    glViewport,     glMatrixMode,    glLoadIdentity, glOrtho,          glPushMatrix,
-    glPopMatrix,    glTranslatef,    glRotatef,      glEnable,         glDisable,
-    glBlendFunc,    glShadeModel,    glHint,         glPolygonMode,    glClearColor,
-    glClearDepth,   glClear,         glFlush,        glGenTextures,    glDeleteTextures,
-    glBindTexture,  glTexParameteri, glTexEnvi,      glTexImage2D,     glCopyTexImage2D,
-    glReadPixels,   glReadBuffer,    glBegin,        glEnd,            glColor4f,
-    glTexCoord2f,   glVertex3f,
+    true,         glViewport,       glMatrixMode,     glLoadIdentity, glOrtho,         glPushMatrix,
+    glPopMatrix,  glTranslatef,     glRotatef,        glEnable,       glDisable,       glBlendFunc,
+    glShadeModel, glHint,           glPolygonMode,    glClearColor,   glClearDepth,    glClear,
+    glFlush,      glGenTextures,    glDeleteTextures, glBindTexture,  glTexParameteri, glTexEnvi,
+    glTexImage2D, glCopyTexImage2D, glReadPixels,     glReadBuffer,   glBegin,         glEnd,
+    glColor4f,    glTexCoord2f,     glVertex3f,
 };
 
 const GlApi kNullGl = {
@@ -68,8 +66,12 @@ const GlApi kNullGl = {
 
 }  // namespace
 
-const GlApi& realGl() { return kRealGl; }
-const GlApi& nullGl() { return kNullGl; }
+const GlApi& realGl() {
+    return kRealGl;
+}
+const GlApi& nullGl() {
+    return kNullGl;
+}
 
 void setOrthoView(const GlApi& gl, int width, int height, double logicalWidth,
                   double logicalHeight) {

@@ -41,8 +41,8 @@ struct GlApi {
                        const void* pixels);
     void (*copyTexImage2D)(GLenum target, GLint level, GLenum internalFormat, GLint x, GLint y,
                            GLsizei width, GLsizei height, GLint border);
-    void (*readPixels)(GLint x, GLint y, GLsizei width, GLsizei height, GLenum format,
-                       GLenum type, void* pixels);
+    void (*readPixels)(GLint x, GLint y, GLsizei width, GLsizei height, GLenum format, GLenum type,
+                       void* pixels);
     void (*readBuffer)(GLenum mode);
 
     void (*begin)(GLenum mode);

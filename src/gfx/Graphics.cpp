@@ -4,8 +4,7 @@
 
 #include "input/Controls.h"
 
-Graphics::Graphics(const GlApi& gl, InputDevice& input)
-    : gl_(gl), controls_(new Controls(input)) {
+Graphics::Graphics(const GlApi& gl, InputDevice& input) : gl_(gl), controls_(new Controls(input)) {
     // Until a font loads every character advances a fixed 8 pixels.
     for (GlyphEdges& edges : glyphMetrics_) edges = GlyphEdges{0, 8};
 }
@@ -15,7 +14,9 @@ Graphics::~Graphics() {
     delete controls_;
 }
 
-void Graphics::setClearColor(float r, float g, float b) { gl_.clearColor(r, g, b, 0.0f); }
+void Graphics::setClearColor(float r, float g, float b) {
+    gl_.clearColor(r, g, b, 0.0f);
+}
 
 void Graphics::setBaseColor(float r, float g, float b) {
     colorRed_ = r > 1.0f ? 1.0f : r;
@@ -23,7 +24,9 @@ void Graphics::setBaseColor(float r, float g, float b) {
     colorBlue_ = b > 1.0f ? 1.0f : b;
 }
 
-void Graphics::setColor() { gl_.color4f(colorRed_, colorGreen_, colorBlue_, 1.0f); }
+void Graphics::setColor() {
+    gl_.color4f(colorRed_, colorGreen_, colorBlue_, 1.0f);
+}
 
 void Graphics::bindTexture(Texture* texture) {
     currentTexture_ = texture;
@@ -45,9 +48,13 @@ void Graphics::beginFrame() {
     frameSize_ = 32;
 }
 
-void Graphics::disableBlending() { gl_.disable(GL_BLEND); }
+void Graphics::disableBlending() {
+    gl_.disable(GL_BLEND);
+}
 
-void Graphics::flush() { gl_.flush(); }
+void Graphics::flush() {
+    gl_.flush();
+}
 
 void Graphics::drawSprite(float x, float y, float rotation, float scale, bool flip, int frame) {
     if (!currentTexture_ || frame < 0 || frame >= currentTexture_->getFrameCount()) return;

@@ -29,7 +29,7 @@ constexpr int kGlyphCount = 128;
 // quads in the 320 x 240 game view (y grows downward there; world y grows
 // upward and the final screen pass mirrors the view).
 class Graphics {
-public:
+  public:
     Graphics(const GlApi& gl, InputDevice& input);
     ~Graphics();
     Graphics(const Graphics&) = delete;
@@ -82,8 +82,8 @@ public:
     // backslash paths are accepted). A failed load leaves an empty sheet.
     void loadTexture(Texture*& out, const std::string& path);
     // An empty width x height texture the frame is copied into each frame.
-    void createCaptureTexture(unsigned& out, int width, int height, int components,
-                              GLenum format, bool linear);
+    void createCaptureTexture(unsigned& out, int width, int height, int components, GLenum format,
+                              bool linear);
 
     // Bitmap-font text: 8 x 8 glyphs, characters 32 to 159; the lower-case row
     // (96 to 127) advances by its measured width, every other character by 8.
@@ -94,7 +94,7 @@ public:
     void drawGlyph(float x, float y, unsigned char ch);
     GlyphEdges glyphEdges(unsigned char ch) const;
 
-private:
+  private:
     const GlApi& gl_;
     bool screenSpace_ = false;
     Texture* currentTexture_ = nullptr;

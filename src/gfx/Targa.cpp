@@ -17,19 +17,33 @@ bool fail(std::string* error, const std::string& why) {
     return false;
 }
 
-bool isPowerOfTwo(int v) { return v > 0 && (v & (v - 1)) == 0; }
+bool isPowerOfTwo(int v) {
+    return v > 0 && (v & (v - 1)) == 0;
+}
 
-int readU16(const std::uint8_t* p) { return p[0] | (p[1] << 8); }
+int readU16(const std::uint8_t* p) {
+    return p[0] | (p[1] << 8);
+}
 
-bool isMagenta(const std::uint8_t* p) { return p[0] == 255 && p[1] == 0 && p[2] == 255; }
-bool isCyan(const std::uint8_t* p) { return p[0] == 0 && p[1] == 255 && p[2] == 255; }
+bool isMagenta(const std::uint8_t* p) {
+    return p[0] == 255 && p[1] == 0 && p[2] == 255;
+}
+bool isCyan(const std::uint8_t* p) {
+    return p[0] == 0 && p[1] == 255 && p[2] == 255;
+}
 
 // Non-negative remainder, for the wrap-border mapping of offset 7.
-int wrap16(int v) { return ((v % 16) + 16) % 16; }
+int wrap16(int v) {
+    return ((v % 16) + 16) % 16;
+}
 
 // Pulls a box bound to the 16-pixel tile grid inside the 32-pixel cell.
-int snapLow(int v) { return v <= 12 ? 8 : 16; }
-int snapHigh(int v) { return v >= 19 ? 23 : 15; }
+int snapLow(int v) {
+    return v <= 12 ? 8 : 16;
+}
+int snapHigh(int v) {
+    return v >= 19 ? 23 : 15;
+}
 
 }  // namespace
 
@@ -163,9 +177,9 @@ std::vector<FrameBox> measureFrameBoxes(const Image& image) {
             maxY = snapHigh(maxY);
             // Cell rows are numbered from the end of the stored data.
             const int index = ((image.height - r0) / kFrameCell - 1) * columns + c0 / kFrameCell;
-            boxes[index] = FrameBox{(minX + maxX) / 2.0f - 16.0f, (minY + maxY) / 2.0f - 16.0f,
-                                    static_cast<float>(maxX - minX),
-                                    static_cast<float>(maxY - minY)};
+            boxes[index] =
+                FrameBox{(minX + maxX) / 2.0f - 16.0f, (minY + maxY) / 2.0f - 16.0f,
+                         static_cast<float>(maxX - minX), static_cast<float>(maxY - minY)};
         }
     }
     return boxes;

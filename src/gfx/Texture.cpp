@@ -20,7 +20,9 @@ void reportPictureFailure(const std::string& path, const std::string& reason) {
     std::fprintf(stderr, "picture %s: %s\n", path.c_str(), reason.c_str());
 }
 
-Texture::~Texture() { release(); }
+Texture::~Texture() {
+    release();
+}
 
 void Texture::release() {
     if (id_ != 0) gl_.deleteTextures(1, &id_);
@@ -52,7 +54,9 @@ FrameBox Texture::getFrameBox(int frame) const {
     return frameBoxes_[frame];
 }
 
-PlainTexture::~PlainTexture() { release(); }
+PlainTexture::~PlainTexture() {
+    release();
+}
 
 void PlainTexture::release() {
     if (id_ != 0) gl_.deleteTextures(1, &id_);

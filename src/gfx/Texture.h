@@ -11,7 +11,7 @@
 // whose load failed has GL name 0 and no frames: binding it, drawing with it
 // (nothing shows) and deleting it are all safe.
 class Texture {
-public:
+  public:
     explicit Texture(const GlApi& gl) : gl_(gl) {}
     ~Texture();
     Texture(const Texture&) = delete;
@@ -28,7 +28,7 @@ public:
     // The frame's hit box; a frame outside the sheet gives an all-zero box.
     FrameBox getFrameBox(int frame) const;
 
-private:
+  private:
     void release();
 
     const GlApi& gl_;
@@ -42,7 +42,7 @@ private:
 // A picture with no frame grid (the flashlight spot): colour key and bleed,
 // linear filtering, clamped edges. Same safety rules as Texture.
 class PlainTexture {
-public:
+  public:
     explicit PlainTexture(const GlApi& gl) : gl_(gl) {}
     ~PlainTexture();
     PlainTexture(const PlainTexture&) = delete;
@@ -57,7 +57,7 @@ public:
     float getWidth() const { return width_; }
     float getHeight() const { return height_; }
 
-private:
+  private:
     void release();
 
     const GlApi& gl_;

@@ -9,7 +9,7 @@
 // telling a fresh press from a held one is the controllers' business.
 // Polled once at the start of every update step.
 class Controls {
-public:
+  public:
     // Examines the joystick once: its presence and its centre are fixed now.
     explicit Controls(InputDevice& input);
 
@@ -27,7 +27,7 @@ public:
 
     bool isJoystickPresent() const { return joystickPresent_; }
 
-private:
+  private:
     InputDevice& input_;
     bool joystickPresent_ = false;
     // Last reading; kept when a read fails (an unplugged stick keeps its last

@@ -16,7 +16,7 @@ struct JoystickReading {
 
 // The seam between the controls and the platform's keyboard and joystick.
 class InputDevice {
-public:
+  public:
     virtual ~InputDevice() = default;
     // Whether the key is held now.
     virtual bool keyHeld(GameKey key) const = 0;
@@ -27,7 +27,7 @@ public:
 
 // No keyboard, no joystick: every flag stays clear. For headless runs.
 class NullInput : public InputDevice {
-public:
+  public:
     bool keyHeld(GameKey) const override { return false; }
     bool readJoystick(JoystickReading&) override { return false; }
 };

@@ -13,12 +13,24 @@ SdlInput::~SdlInput() {
 bool SdlInput::keyHeld(GameKey key) const {
     SDL_Scancode code = SDL_SCANCODE_UNKNOWN;
     switch (key) {
-        case GameKey::Right: code = SDL_SCANCODE_RIGHT; break;
-        case GameKey::Left: code = SDL_SCANCODE_LEFT; break;
-        case GameKey::Up: code = SDL_SCANCODE_UP; break;
-        case GameKey::Down: code = SDL_SCANCODE_DOWN; break;
-        case GameKey::Jump: code = SDL_SCANCODE_Z; break;
-        case GameKey::Fire: code = SDL_SCANCODE_X; break;
+        case GameKey::Right:
+            code = SDL_SCANCODE_RIGHT;
+            break;
+        case GameKey::Left:
+            code = SDL_SCANCODE_LEFT;
+            break;
+        case GameKey::Up:
+            code = SDL_SCANCODE_UP;
+            break;
+        case GameKey::Down:
+            code = SDL_SCANCODE_DOWN;
+            break;
+        case GameKey::Jump:
+            code = SDL_SCANCODE_Z;
+            break;
+        case GameKey::Fire:
+            code = SDL_SCANCODE_X;
+            break;
     }
     return keyboard_ && keyboard_[code] != 0;
 }

@@ -9,7 +9,7 @@
 // examines it once at start-up; SDL's axes (-32768..32767) are shifted to
 // 0..65535 and SDL button index n is button n + 1.
 class SdlInput : public InputDevice {
-public:
+  public:
     // `keyboardState` is indexed by SDL scancode; by default SDL's own. Tests
     // pass an array of their own because pushed key events do not reach SDL's.
     explicit SdlInput(const Uint8* keyboardState = nullptr);
@@ -20,7 +20,7 @@ public:
     bool keyHeld(GameKey key) const override;
     bool readJoystick(JoystickReading& out) override;
 
-private:
+  private:
     const Uint8* keyboard_;
     SDL_Joystick* joystick_ = nullptr;
 };

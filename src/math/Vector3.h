@@ -9,15 +9,21 @@ struct Vector3 {
     float z;
 };
 
-inline Vector3 makeVector3(float x, float y, float z) { return Vector3{x, y, z}; }
+inline Vector3 makeVector3(float x, float y, float z) {
+    return Vector3{x, y, z};
+}
 
-inline Vector3 vectorAdd(Vector3 a, Vector3 b) { return Vector3{a.x + b.x, a.y + b.y, a.z + b.z}; }
+inline Vector3 vectorAdd(Vector3 a, Vector3 b) {
+    return Vector3{a.x + b.x, a.y + b.y, a.z + b.z};
+}
 
 inline Vector3 vectorSubtract(Vector3 a, Vector3 b) {
     return Vector3{a.x - b.x, a.y - b.y, a.z - b.z};
 }
 
-inline Vector3 vectorScale(Vector3 v, float s) { return Vector3{v.x * s, v.y * s, v.z * s}; }
+inline Vector3 vectorScale(Vector3 v, float s) {
+    return Vector3{v.x * s, v.y * s, v.z * s};
+}
 
 // Position drawn between two update steps: alpha 0 gives `previous`, 1 gives
 // `current`. The scaled previous value is the first operand, so the rounding

@@ -84,4 +84,6 @@ SheetRegistration::SheetRegistration(const SheetDefinition& definition) {
     sheetTable().push_back(definition);
 }
 
-const std::vector<SheetDefinition>& registeredSheets() { return sheetTable(); }
+const std::vector<SheetDefinition>& registeredSheets() {
+    return sheetTable();
+}

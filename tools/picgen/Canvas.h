@@ -20,7 +20,7 @@ constexpr Rgba kWrapBorder{0, 255, 255, 255};   // cyan: copy the tile's opposit
 using Palette = std::map<char, Rgba>;
 
 class Canvas {
-public:
+  public:
     Canvas(int width, int height, Rgba fill = kTransparent);
 
     int width() const { return width_; }
@@ -46,7 +46,7 @@ public:
 
     const std::vector<Rgba>& pixels() const { return pixels_; }
 
-private:
+  private:
     int width_;
     int height_;
     std::vector<Rgba> pixels_;

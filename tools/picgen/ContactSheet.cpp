@@ -11,10 +11,9 @@ const Rgba kCheckDark{150, 150, 150, 255};
 const Rgba kInk{255, 255, 255, 255};
 
 // 3 x 5 digits, one string a digit, rows top to bottom.
-const char* const kDigits[10] = {"111101101101111", "010110010010111", "111001111100111",
-                                 "111001111001111", "101101111001001", "111100111001111",
-                                 "111100111101111", "111001001001001", "111101111101111",
-                                 "111101111001111"};
+const char* const kDigits[10] = {
+    "111101101101111", "010110010010111", "111001111100111", "111001111001111", "101101111001001",
+    "111100111001111", "111100111101111", "111001001001001", "111101111101111", "111101111001111"};
 
 void drawNumber(Canvas& canvas, int x, int y, int number) {
     const std::string text = std::to_string(number);
@@ -27,8 +26,8 @@ void drawNumber(Canvas& canvas, int x, int y, int number) {
     }
 }
 
-void drawEnlarged(Canvas& out, const Canvas& picture, int sx, int sy, int w, int h, int dx,
-                  int dy, int zoom) {
+void drawEnlarged(Canvas& out, const Canvas& picture, int sx, int sy, int w, int h, int dx, int dy,
+                  int zoom) {
     for (int y = 0; y < h * zoom; ++y) {
         for (int x = 0; x < w * zoom; ++x) {
             Rgba c = picture.get(sx + x / zoom, sy + y / zoom);

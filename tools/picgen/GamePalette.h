@@ -8,7 +8,7 @@
 namespace pal {
 
 constexpr Rgba kBlack{12, 10, 18, 255};
-constexpr Rgba kInk{28, 24, 40, 255};          // outlines
+constexpr Rgba kInk{28, 24, 40, 255};  // outlines
 constexpr Rgba kWhite{244, 244, 236, 255};
 
 // Cavern stone, dark to light.

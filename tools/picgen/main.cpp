@@ -74,8 +74,8 @@ bool writeSheet(const fs::path& buildDir, const SheetDefinition& sheet) {
     }
     const Canvas sheetView = makeContactSheet(canvas);
     const std::vector<std::uint8_t> contactBytes = toRgbaBytes(sheetView);
-    if (!writePngFile(contact.string(), sheetView.width(), sheetView.height(),
-                      contactBytes.data(), &error)) {
+    if (!writePngFile(contact.string(), sheetView.width(), sheetView.height(), contactBytes.data(),
+                      &error)) {
         std::fprintf(stderr, "picgen: %s: %s\n", contact.c_str(), error.c_str());
         return false;
     }

@@ -1,0 +1,13 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds the game and its data into build/, then
+# builds the test suite under AddressSanitizer and UndefinedBehaviorSanitizer
+# into build-tests/ and runs every test.
+set -euo pipefail
+cd "$(dirname "$0")"
+tools/install-deps.sh
+tools/build.sh
+cmake -S . -B build-tests -DQUASARINE_TESTS=ON -DQUASARINE_SANITIZE=ON -DQUASARINE_DATA=OFF \
+  -DQUASARINE_DATA_DIR="$PWD/build/data" >/dev/null
+cmake --build build-tests -j "$(nproc)"
+cd build-tests
+ctest --output-on-failure -j "$(nproc)"
