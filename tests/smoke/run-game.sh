@@ -1,25 +1,55 @@
 #!/usr/bin/env bash
-# Starts the real game under a virtual X display for 10 frames and checks it
-# ends cleanly, leaves the default config.txt and a 640x480 screenshot.
-# Usage: run-game.sh GAME [DATA_DIR]
+# Starts the real game and checks how it ends.
+# Usage: run-game.sh MODE GAME [DATA_DIR]
+#   frames   under a virtual X display for 10 frames: exits 0, leaves the
+#            default config.txt and a 640x480 screenshot
+#   escape   under a virtual X display until Escape is pressed: exits 0
+#   no-gl    with a video driver that has no OpenGL: reports the failure on
+#            stderr and exits non-zero
 set -euo pipefail
-game=$(readlink -f "$1")
-data=${2:-}
+mode=$1
+game=$(readlink -f "$2")
+data=${3:-}
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 cd "$work"
 if [ -n "$data" ] && [ -d "$data" ]; then ln -s "$(readlink -f "$data")" data; fi
+fail() { echo "FAIL: $*"; cat out.txt 2>/dev/null || true; exit 1; }
+xvfb() { xvfb-run -a -s "-screen 0 640x480x24" "$@"; }
 
-status=0
-xvfb-run -a -s "-screen 0 640x480x24" \
-  "$game" --windowed --no-boxes --frames 10 --screenshot shot.png >out.txt 2>&1 || status=$?
-cat out.txt
-if [ "$status" -ne 0 ]; then echo "FAIL: the game exited with $status"; exit 1; fi
-if [ ! -s shot.png ]; then echo "FAIL: no screenshot"; exit 1; fi
-# PNG: width and height are the big-endian words at bytes 16 and 20.
-size=$(od -An -tu1 -j16 -N8 shot.png | awk '{print $3*256+$4 "x" $7*256+$8}')
-if [ "$size" != "640x480" ]; then echo "FAIL: screenshot is $size"; exit 1; fi
-if [ "$(cat config.txt)" != "$(printf 'refresh_rate = 75\nfilter = false')" ]; then
-  echo "FAIL: config.txt is not the default"; exit 1
-fi
-echo "OK: the game ran 10 frames and saved a 640x480 screenshot"
+case "$mode" in
+frames)
+  status=0
+  xvfb "$game" --windowed --no-boxes --frames 10 --screenshot shot.png >out.txt 2>&1 || status=$?
+  [ "$status" -eq 0 ] || fail "the game exited with $status"
+  [ -s shot.png ] || fail "no screenshot"
+  # PNG: width and height are the big-endian words at bytes 16 and 20.
+  size=$(od -An -tu1 -j16 -N8 shot.png | awk '{print $3*256+$4 "x" $7*256+$8}')
+  [ "$size" = "640x480" ] || fail "the screenshot is $size"
+  [ "$(cat config.txt)" = "$(printf 'refresh_rate = 75\nfilter = false')" ] ||
+    fail "config.txt is not the default"
+  ;;
+escape)
+  cat >drive.sh <<DRIVE
+"$game" --windowed --no-boxes >out.txt 2>&1 &
+pid=\$!
+sleep 2
+xdotool mousemove 320 240 key Escape
+for i in \$(seq 100); do kill -0 \$pid 2>/dev/null || break; sleep 0.1; done
+if kill -0 \$pid 2>/dev/null; then kill \$pid; echo "still running after Escape"; exit 1; fi
+wait \$pid
+DRIVE
+  status=0
+  xvfb bash drive.sh || status=$?
+  [ "$status" -eq 0 ] || fail "Escape did not end the game cleanly (status $status)"
+  ;;
+no-gl)
+  status=0
+  SDL_VIDEODRIVER=dummy "$game" --windowed --no-boxes >out.txt 2>&1 || status=$?
+  [ "$status" -ne 0 ] || fail "a start-up failure exited with 0"
+  grep -q "ERROR: Window Creation Error." out.txt || fail "no failure report on stderr"
+  ;;
+*)
+  echo "unknown mode $mode"; exit 2 ;;
+esac
+echo "OK: $mode"
