@@ -1,0 +1,205 @@
+// The whole map: the rooms in assets/rooms build cleanly into a map whose
+// exits all lead somewhere, and the checks between rooms catch overlapping
+// rooms and exits that open onto nothing.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <set>
+#include <string>
+
+#include "MapBuilder.h"
+#include "RoomRules.h"
+#include "TiledTileset.h"
+#include "rooms/RoomSketch.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+const SectionRecord* findSection(const MapFile& map, const std::string& name) {
+    for (const SectionRecord& s : map.sections) {
+        if (s.name == name) return &s;
+    }
+    return nullptr;
+}
+
+const RoomFile& roomOf(const MapBuilder& builder, const std::string& name) {
+    for (const CompiledRoom& room : builder.rooms()) {
+        if (room.sectionName == name) return room.room;
+    }
+    static const RoomFile none;
+    ADD_FAILURE() << name << " is not in the map";
+    return none;
+}
+
+TEST(RealMap, BuildsWithNoErrorAndEveryExitLeadsToARoom) {
+    Diagnostics diagnostics;
+    MapBuilder builder(QUASARINE_SOURCE_DIR "/assets/rooms", QUASARINE_SOURCE_DIR "/assets/tiles",
+                       diagnostics);
+    ASSERT_TRUE(builder.build()) << diagnostics.text();
+    // Exits that open onto no room or into a wall are warnings: none allowed here.
+    EXPECT_EQ(diagnostics.warningCount(), 0) << diagnostics.text();
+
+    const MapFile& map = builder.map();
+    ASSERT_GE(map.sections.size(), 6u);
+    EXPECT_EQ(map.sections[0].name, "starting_room.sec");
+    EXPECT_EQ(roomOf(builder, "starting_room.sec").featurePresent, 1);
+    const RoomFile& save = roomOf(builder, "save_room1.sec");
+    EXPECT_EQ(save.featurePresent, 1);
+    int flushTargets = 0;
+    for (const BlockEntry& b : save.blocks) flushTargets += b.type == 1;
+    EXPECT_EQ(flushTargets, 1);
+    ASSERT_NE(findSection(map, "gearboy_vert.sec"), nullptr);
+    EXPECT_EQ(findSection(map, "gearboy_vert.sec")->heightCells, 2);
+    EXPECT_NE(findSection(map, "fernvale_vertical.sec"), nullptr);
+    EXPECT_NE(findSection(map, "fernvale_roll-under.sec"), nullptr);
+    bool wideRoom = false;
+    for (const SectionRecord& s : map.sections) wideRoom = wideRoom || s.widthCells >= 2;
+    EXPECT_TRUE(wideRoom);
+}
+
+// Which edges of which rooms are open, counting doors and breakable blocks.
+TEST(RealMap, HasExitsThroughAllFourEdgesStackedDoorsAndBreakableBlocks) {
+    Diagnostics diagnostics;
+    MapBuilder builder(QUASARINE_SOURCE_DIR "/assets/rooms", QUASARINE_SOURCE_DIR "/assets/tiles",
+                       diagnostics);
+    ASSERT_TRUE(builder.build()) << diagnostics.text();
+    bool left = false, right = false, bottom = false, top = false, stackedDoor = false,
+         breakable = false;
+    for (const CompiledRoom& compiled : builder.rooms()) {
+        const RoomFile& room = compiled.room;
+        for (int r = 0; r < room.height; ++r) {
+            left = left || room.tile(kSolidLayer, 0, r) == 0;
+            right = right || room.tile(kSolidLayer, room.width - 1, r) == 0;
+        }
+        for (int c = 0; c < room.width; ++c) {
+            bottom = bottom || room.tile(kSolidLayer, c, 0) == 0;
+            top = top || room.tile(kSolidLayer, c, room.height - 1) == 0;
+        }
+        std::set<std::pair<int, int>> doors;
+        for (const BlockEntry& b : room.blocks) {
+            breakable = breakable || b.type == 0;
+            if (b.type != 2) continue;
+            doors.insert({b.column, b.row});
+            stackedDoor = stackedDoor || doors.count({b.column, b.row - 1}) ||
+                          doors.count({b.column, b.row + 1});
+        }
+    }
+    EXPECT_TRUE(left && right && bottom && top);
+    EXPECT_TRUE(stackedDoor);
+    EXPECT_TRUE(breakable);
+}
+
+// A scratch copy of the asset layout with two sketched rooms.
+class SketchMap : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        dir_ = fs::temp_directory_path() /
+               ("roomc-" +
+                std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+        fs::remove_all(dir_);
+        fs::create_directories(dir_ / "rooms" / "tilesets");
+        fs::create_directories(dir_ / "tiles");
+        Diagnostics diagnostics;
+        TileCatalogue catalogue;
+        ASSERT_TRUE(catalogue.parse(kSketchCatalogue, "catalogue", diagnostics));
+        for (int sheet = 0; sheet < kTileSheetCount; ++sheet) {
+            const std::string name = tileSheetName(sheet);
+            write(dir_ / "tiles" / (name + ".txt"), kSketchCatalogue);
+            write(dir_ / "rooms" / "tilesets" / (name + ".tsx"),
+                  formatTsx(makeTiledTileset(name, catalogue, name + ".png", 256, 256)));
+        }
+    }
+    void TearDown() override { fs::remove_all(dir_); }
+
+    static void write(const fs::path& path, const std::string& text) {
+        std::ofstream(path, std::ios::binary) << text;
+    }
+    // A room closed all round except a gap in its right wall at rows 1 and 2.
+    void addRoom(const std::string& name, bool openRight) {
+        RoomSketch sketch;
+        for (int i = 0; i < 20; ++i) sketch.put(2, i, 0, 1), sketch.put(2, i, 14, 1);
+        for (int r = 0; r < 15; ++r) {
+            sketch.put(2, 0, r, 1);
+            if (!(openRight && (r == 1 || r == 2))) sketch.put(2, 19, r, 1);
+        }
+        write(dir_ / "rooms" / (name + ".tmx"), sketch.tmx());
+    }
+    bool build(const std::string& layout) {
+        write(dir_ / "rooms" / "map.txt", layout);
+        MapBuilder builder((dir_ / "rooms").string(), (dir_ / "tiles").string(), diagnostics_);
+        const bool ok = builder.build();
+        if (ok) {
+            EXPECT_TRUE(builder.write((dir_ / "data").string()));
+            map_ = builder.map();
+        }
+        return ok;
+    }
+    bool said(const std::string& text) const {
+        return diagnostics_.text().find(text) != std::string::npos;
+    }
+
+    fs::path dir_;
+    Diagnostics diagnostics_;
+    MapFile map_;
+};
+
+TEST_F(SketchMap, WritesTheMapAndRoomsInLayoutOrder) {
+    addRoom("a", true);
+    addRoom("b", false);
+    ASSERT_TRUE(build("b.tmx 5 -2  # starts here\na.tmx 4 -2\n")) << diagnostics_.text();
+    ASSERT_EQ(map_.sections.size(), 2u);
+    EXPECT_EQ(map_.sections[0].name, "b.sec");
+    EXPECT_EQ(map_.sections[1].gridX, 4);
+    EXPECT_EQ(map_.sections[1].gridY, -2);
+    MapFile reread;
+    std::string error;
+    ASSERT_TRUE(readMapFile((dir_ / "data" / "map" / "test.map").string(), reread, &error))
+        << error;
+    EXPECT_EQ(reread.sections.size(), 2u);
+    RoomFile room;
+    EXPECT_TRUE(readRoomFile((dir_ / "data" / "map" / "a.sec").string(), room, &error)) << error;
+    // a's right gap meets b's solid left wall.
+    EXPECT_TRUE(
+        said("a.tmx: warning: the right edge is open at column 19, row 1 but leads into "
+             "a wall of b.sec at column 0, row 1"))
+        << diagnostics_.text();
+}
+
+TEST_F(SketchMap, WarnsOfAnExitOntoNoRoomAndNotesGaps) {
+    addRoom("a", true);
+    addRoom("b", false);
+    ASSERT_TRUE(build("a.tmx 0 0\nb.tmx 2 1\n")) << diagnostics_.text();
+    EXPECT_TRUE(
+        said("a.tmx: warning: the right edge is open at column 19, row 2 but no room "
+             "covers grid cell (1, 0)"))
+        << diagnostics_.text();
+    EXPECT_TRUE(
+        said("map.txt: note: grid cells no room covers (allowed; an edge that faces one "
+             "is a wall): (0, 1) (1, 1) (1, 0) (2, 0)"))
+        << diagnostics_.text();
+}
+
+TEST_F(SketchMap, RefusesOverlappingRoomsAndBadLayouts) {
+    addRoom("a", false);
+    addRoom("b", false);
+    EXPECT_FALSE(build("a.tmx 0 0\nb.tmx 0 0\n"));
+    EXPECT_TRUE(said("map.txt: error: b.sec overlaps a.sec at grid cell (0, 0)"))
+        << diagnostics_.text();
+    EXPECT_FALSE(build("a.tmx 0\n"));
+    EXPECT_TRUE(said("map.txt:1: error: expected 'room.tmx gridX gridY'"));
+    EXPECT_FALSE(build("a.tmx 0 0\nmissing.tmx 1 0\n"));
+    EXPECT_TRUE(said("missing.tmx: error: cannot read the room"));
+}
+
+TEST_F(SketchMap, RefusesATilesetThatNoLongerMatchesItsCatalogue) {
+    addRoom("a", false);
+    write(dir_ / "tiles" / "tiles_test.txt", std::string(kSketchCatalogue) + "8 lamp 3 none\n");
+    EXPECT_FALSE(build("a.tmx 0 0\n"));
+    EXPECT_TRUE(
+        said("tiles_test.tsx: error: tile 7 is named '' but the catalogue calls code 8 'lamp'"))
+        << diagnostics_.text();
+}
+
+}  // namespace

@@ -1,0 +1,288 @@
+// The sound generator: its text sources, the sequencer's loop, the file
+// writers and the promise that the same sources give the same bytes.
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <cmath>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <vector>
+
+#include "EffectFile.h"
+#include "OggWriter.h"
+#include "Sequencer.h"
+#include "SongFile.h"
+#include "SoundGenerator.h"
+#include "WavWriter.h"
+#include "sound/DecodedSound.h"
+
+using namespace soundgen;
+namespace fs = std::filesystem;
+
+namespace {
+
+const std::string kAssets = QUASARINE_SOURCE_DIR "/assets/sound";
+
+// A scratch folder of this test's own, removed afterwards.
+class ScratchDir {
+  public:
+    explicit ScratchDir(const std::string& name)
+        : path_(fs::temp_directory_path() /
+                ("quasarine-" + name + "-" + std::to_string(::getpid()))) {
+        fs::remove_all(path_);
+        fs::create_directories(path_);
+    }
+    ~ScratchDir() { fs::remove_all(path_); }
+    std::string file(const std::string& name) const { return (path_ / name).string(); }
+    std::string str() const { return path_.string(); }
+
+  private:
+    fs::path path_;
+};
+
+std::vector<char> readBytes(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+std::string parseEffectError(const std::string& text) {
+    EffectDef effect;
+    std::string error;
+    EXPECT_FALSE(parseEffect(TextSource("e.sfx", text), effect, error)) << text;
+    return error;
+}
+
+std::string parseSongError(const std::string& text) {
+    SongDef song;
+    std::string error;
+    EXPECT_FALSE(parseSong(TextSource("s.song", text), song, error)) << text;
+    return error;
+}
+
+// A one-instrument song around a pattern line of the track "t".
+std::string tinySong(const std::string& steps,
+                     const std::string& envelope = "0.001 0.05 0.5 0.05") {
+    return "output t.ogg\ntempo 120\nsteps_per_beat 4\n"
+           "instrument i\n layer\n  wave sine\n  env " +
+           envelope +
+           "\nend\n"
+           "track t i\npattern p\n t " +
+           steps + "\nend\norder p\n";
+}
+
+TEST(SoundSources, CommentsStartAtAWordButSharpsStayNotes) {
+    const TextSource source("x", "# whole line\nnotes C#4:0.1 D4:0.1  # trailing\n\n  gate 1#2\n");
+    ASSERT_EQ(source.lines().size(), 2u);
+    EXPECT_EQ(source.lines()[0].number, 2);
+    EXPECT_EQ(source.lines()[0].words, (std::vector<std::string>{"notes", "C#4:0.1", "D4:0.1"}));
+    EXPECT_EQ(source.lines()[1].words.back(), "1#2");
+}
+
+TEST(SoundSources, EffectMistakesAreReportedWithTheirLine) {
+    EXPECT_EQ(parseEffectError("output a.wav\nwave sine\n"),
+              "e.sfx:2: 'wave' is not an effect statement (missing 'layer'?)");
+    EXPECT_EQ(parseEffectError("output a.wav\nlayer\n freq 100\n wave organ\n"),
+              "e.sfx:4: expected 'wave sine|square|saw|triangle|noise'");
+    EXPECT_EQ(parseEffectError("output a.wav\nlayer\n freq 100\n env 1 2 3\n"),
+              "e.sfx:4: expected 'env ATTACK DECAY SUSTAIN RELEASE'");
+    EXPECT_EQ(parseEffectError("output a.wav\nlayer\n freq 1x\n"),
+              "e.sfx:3: expected 'freq START [END]'");
+    EXPECT_EQ(parseEffectError("output a.wav\nlayer\n notes C4:0.1 Q4:0.1\n"),
+              "e.sfx:3: bad note 'Q4:0.1'");
+    EXPECT_EQ(parseEffectError("output a.mp3\n"), "e.sfx:1: 'a.mp3' is not a .wav or .ogg name");
+    EXPECT_EQ(parseEffectError("layer\n wave noise\n"), "e.sfx: no 'output' line");
+    // A tone without a pitch would be silence or DC.
+    EXPECT_EQ(parseEffectError("output a.wav\nlayer\n wave square\n"),
+              "e.sfx: layer 1 has no 'freq' or 'notes'");
+    EXPECT_NE(parseEffectError("output a.wav\nreverse_of b.wav\nlayer\n wave noise\n"), "");
+}
+
+TEST(SoundSources, SongStepsHoldsChordsAndVelocities) {
+    SongDef song;
+    std::string error;
+    ASSERT_TRUE(parseSong(TextSource("s", tinySong("C4 - | . E4+G4:3 x | - .")), song, error))
+        << error;
+    ASSERT_EQ(song.patterns.size(), 1u);
+    const std::vector<SongStep>& steps = song.patterns[0].steps[0];
+    ASSERT_EQ(steps.size(), 7u);
+    EXPECT_EQ(song.totalSteps(), 7);
+    EXPECT_EQ(steps[0].kind, SongStep::Strike);
+    EXPECT_EQ(steps[1].kind, SongStep::Hold);
+    EXPECT_EQ(steps[2].kind, SongStep::Rest);
+    ASSERT_EQ(steps[3].freqsHz.size(), 2u);
+    EXPECT_NEAR(steps[3].freqsHz[1], 392.0, 0.1);
+    EXPECT_FLOAT_EQ(steps[3].velocity, 3.0f / 9.0f);
+    EXPECT_EQ(steps[4].kind, SongStep::Strike);
+    EXPECT_DOUBLE_EQ(song.stepSeconds(), 0.125);
+}
+
+TEST(SoundSources, SongMistakesAreCaught) {
+    const std::string head = "output m.ogg\ninstrument i\n layer\nend\ntrack a i\ntrack b i\n";
+    EXPECT_EQ(parseSongError(head + "pattern p\n a C4 C4\n b C4\nend\norder p\n"),
+              "s.song:10: pattern p: track b has 1 steps, others 2");
+    EXPECT_EQ(parseSongError(head + "pattern p\n a C4\nend\norder p q\n"),
+              "s.song:10: unknown pattern 'q'");
+    EXPECT_EQ(parseSongError(head + "pattern p\n c C4\nend\n"), "s.song:8: unknown track 'c'");
+    EXPECT_EQ(parseSongError(head + "pattern p\n a C4 Z9\nend\n"), "s.song:8: bad step 'Z9'");
+    EXPECT_EQ(parseSongError(head + "track c piano\n"), "s.song:7: unknown instrument 'piano'");
+    EXPECT_EQ(parseSongError(head + "pattern p\n a C4\n"), "s.song: a block is missing its 'end'");
+    EXPECT_EQ(parseSongError("output m.ogg\ninstrument i\nend\n"),
+              "s.song:3: instrument without layers");
+}
+
+TEST(Sequencer, HeldNotesSoundOnAndRestsAreSilent) {
+    auto render = [](const std::string& steps) {
+        SongDef song;
+        std::string error;
+        EXPECT_TRUE(parseSong(TextSource("s", tinySong(steps)), song, error)) << error;
+        return renderSong(song);
+    };
+    const PcmBuffer held = render("C4 - - - . . . .");
+    const PcmBuffer cut = render("C4 . . . . . . .");
+    ASSERT_EQ(held.frames(), static_cast<std::size_t>(kSampleRate));  // 8 steps of 0.125 s
+    // Step 2 (0.25-0.375 s): still sounding when held, silent when not.
+    auto energy = [](const PcmBuffer& pcm, double from, double to) {
+        double sum = 0.0;
+        for (std::size_t i = from * kSampleRate; i < to * kSampleRate; ++i)
+            sum += pcm.samples[2 * i] * pcm.samples[2 * i];
+        return sum;
+    };
+    EXPECT_GT(energy(held, 0.25, 0.375), 10.0);
+    EXPECT_LT(energy(cut, 0.25, 0.375), 1e-6);
+    EXPECT_LT(energy(held, 0.6, 1.0), 1e-6);
+}
+
+TEST(Sequencer, ANoteRingingPastTheEndCarriesOnAtTheStart) {
+    // The last of 8 steps (0.125 s each) starts a note with a 0.5 s release:
+    // it must wrap round onto the start of the loop, with no seam.
+    SongDef song;
+    std::string error;
+    ASSERT_TRUE(
+        parseSong(TextSource("s", tinySong(". . . . . . . A4", "0.001 0 1 0.5")), song, error))
+        << error;
+    const PcmBuffer pcm = renderSong(song);
+    const std::size_t n = pcm.frames();
+    ASSERT_EQ(n, static_cast<std::size_t>(kSampleRate));
+    float startLevel = 0.0f;
+    for (std::size_t i = 0; i < 2000; ++i)
+        startLevel = std::max(startLevel, std::fabs(pcm.samples[2 * i]));
+    EXPECT_GT(startLevel, 0.1f);
+    for (int c = 0; c < 2; ++c) {
+        const float join = std::fabs(pcm.samples[c] - pcm.samples[2 * (n - 1) + c]);
+        EXPECT_LT(join, 0.03f) << "a 440 Hz tone moves at most ~0.03 a sample at this level";
+    }
+}
+
+TEST(SoundGenerator, ReversedEffectsMirrorTheirSourceAndOutputsAreUnique) {
+    SoundGenerator generator;
+    std::string error;
+    ASSERT_TRUE(generator.addEffect("a", "output a.wav\nlayer\n freq 300 900\n gate 0.2\n", error))
+        << error;
+    ASSERT_TRUE(generator.addEffect("b", "output b.wav\nreverse_of a.wav\n", error)) << error;
+    ASSERT_TRUE(generator.addEffect("c", "output c.wav\nreverse_of nothing.wav\n", error)) << error;
+    EXPECT_FALSE(generator.addEffect("d", "output a.wav\nlayer\n wave noise\n", error));
+    EXPECT_EQ(error, "d: output a.wav is already made by a");
+
+    RenderedSound forward, backward, broken;
+    ASSERT_TRUE(generator.render("a.wav", forward, error)) << error;
+    ASSERT_TRUE(generator.render("b.wav", backward, error)) << error;
+    std::vector<float> mirrored(forward.pcm.samples.rbegin(), forward.pcm.samples.rend());
+    EXPECT_EQ(backward.pcm.samples, mirrored);
+    EXPECT_FALSE(generator.render("c.wav", broken, error));
+    EXPECT_EQ(generator.outputs(), (std::vector<std::string>{"a.wav", "b.wav", "c.wav"}));
+}
+
+TEST(SoundGenerator, TheGameSourcesMakeExactlyTheGamesFiles) {
+    SoundGenerator generator;
+    std::string error;
+    ASSERT_TRUE(generator.loadFolder(kAssets, error)) << error;
+    const std::vector<std::string> expected = {
+        "big_crush.wav",         "dragon_woosh.ogg",
+        "dragon_woosh_rev.ogg",  "flush.ogg",
+        "gearboy_appear.wav",    "gearboy_enemyhurt.wav",
+        "gearboy_fire1.wav",     "gearboy_hurt.wav",
+        "gearboy_land.wav",      "gearboy_ricochet.wav",
+        "music_fernvale.ogg",    "music_ironclad.ogg",
+        "music_snake6.ogg",      "music_snake7.ogg",
+        "vanta_ball.wav",        "vanta_fire1.wav",
+        "vanta_hurt.wav",        "vanta_jump.wav",
+        "vanta_step.wav",        "voidlet_door_open.wav",
+        "voidlet_enemy_hit.wav", "voidlet_item.ogg",
+    };
+    EXPECT_EQ(generator.outputs(), expected);
+}
+
+TEST(SoundGenerator, SameSourcesGiveTheSameBytes) {
+    // Every effect of the game plus a short stereo song, rendered twice into
+    // two folders by two generators.
+    const std::string song = tinySong("C4+E4 - G4 . | x:5 . C5 -", "0.001 0.05 0.5 0.3");
+    std::vector<std::string> names;
+    ScratchDir first("sound-a"), second("sound-b");
+    for (const ScratchDir* dir : {&first, &second}) {
+        SoundGenerator generator;
+        std::string error;
+        ASSERT_TRUE(generator.loadFolder(kAssets, error)) << error;
+        ASSERT_TRUE(generator.addSong("tiny", song, error)) << error;
+        names.clear();
+        for (const std::string& name : generator.outputs()) {
+            if (name.rfind("music_", 0) == 0) continue;  // long; built and checked elsewhere
+            names.push_back(name);
+            RenderedSound sound;
+            ASSERT_TRUE(generator.render(name, sound, error)) << error;
+            ASSERT_TRUE(writeRenderedSound(dir->str(), sound, error)) << error;
+        }
+    }
+    ASSERT_EQ(names.size(), 19u);
+    for (const std::string& name : names) {
+        const std::vector<char> a = readBytes(first.file(name));
+        EXPECT_FALSE(a.empty()) << name;
+        EXPECT_TRUE(a == readBytes(second.file(name))) << name << " differs between two runs";
+    }
+}
+
+TEST(SoundFormats, WavAndOggDecodeBackToWhatWasWritten) {
+    ScratchDir dir("formats");
+    PcmBuffer mono;
+    mono.samples = {0.0f, 0.5f, -0.5f, 1.5f, -1.5f, 0.25f};
+    const std::vector<std::uint8_t> wav = encodeWav(mono);
+    std::ofstream(dir.file("m.wav"), std::ios::binary)
+        .write(reinterpret_cast<const char*>(wav.data()), static_cast<std::streamsize>(wav.size()));
+    DecodedSound decoded;
+    ASSERT_TRUE(decodeWavFile(dir.file("m.wav"), decoded));
+    EXPECT_EQ(decoded.rate, 44100);
+    EXPECT_EQ(decoded.channels, 1);
+    ASSERT_EQ(decoded.samples.size(), mono.samples.size());
+    const std::vector<float> expected = {
+        0.0f,           16384 / 32768.0f, -16384 / 32768.0f, 32767 / 32768.0f, -32768 / 32768.0f,
+        8192 / 32768.0f};
+    for (std::size_t i = 0; i < expected.size(); ++i)
+        EXPECT_NEAR(decoded.samples[i], expected[i], 1.5 / 32768);
+
+    // One second of stereo: left 440 Hz, right 660 Hz, with their own levels.
+    PcmBuffer stereo;
+    stereo.channels = 2;
+    for (int i = 0; i < kSampleRate; ++i) {
+        stereo.samples.push_back(
+            0.5f * static_cast<float>(std::sin(2 * 3.14159265 * 440 * i / kSampleRate)));
+        stereo.samples.push_back(
+            0.2f * static_cast<float>(std::sin(2 * 3.14159265 * 660 * i / kSampleRate)));
+    }
+    const std::vector<std::uint8_t> ogg = encodeOgg(stereo, 0.4f);
+    ASSERT_FALSE(ogg.empty());
+    std::ofstream(dir.file("s.ogg"), std::ios::binary)
+        .write(reinterpret_cast<const char*>(ogg.data()), static_cast<std::streamsize>(ogg.size()));
+    ASSERT_TRUE(decodeOggFile(dir.file("s.ogg"), decoded));
+    EXPECT_EQ(decoded.rate, 44100);
+    ASSERT_EQ(decoded.channels, 2);
+    ASSERT_EQ(decoded.frames(), stereo.frames()) << "no samples gained or lost";
+    double error = 0.0, signal = 0.0;
+    for (std::size_t i = 0; i < stereo.samples.size(); ++i) {
+        error += std::pow(decoded.samples[i] - stereo.samples[i], 2);
+        signal += std::pow(stereo.samples[i], 2);
+    }
+    EXPECT_LT(error / signal, 0.01) << "more than -20 dB of coding error, or channels swapped";
+}
+
+}  // namespace
