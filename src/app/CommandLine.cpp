@@ -12,6 +12,7 @@ const char* const kUsageText =
     "  --windowed           play in a window; skip the full-screen attempt\n"
     "  --no-boxes           report failures on stderr only, never in a message box\n"
     "                       (also: environment QUASARINE_NO_BOXES=1)\n"
+    "  --mute               play without sound; no audio device is opened\n"
     "  --frames N           end after N drawn frames\n"
     "  --screenshot FILE    after the last frame, save the 640x480 picture as PNG\n";
 
@@ -40,6 +41,8 @@ bool parseCommandLine(int argc, const char* const* argv, CommandLine& out, std::
             out.windowed = true;
         } else if (std::strcmp(arg, "--no-boxes") == 0) {
             out.noBoxes = true;
+        } else if (std::strcmp(arg, "--mute") == 0) {
+            out.mute = true;
         } else if (std::strcmp(arg, "--frames") == 0) {
             if (!parseCount(next, out.frames)) {
                 error = "--frames needs a whole number above 0";

@@ -7,6 +7,7 @@ struct CommandLine {
     bool help = false;
     bool windowed = false;       // skip the full-screen attempt and its message
     bool noBoxes = false;        // failures go to stderr only, never a message box
+    bool mute = false;           // open no audio device
     long frames = -1;            // end after this many drawn frames; -1 runs until quit
     std::string screenshotPath;  // after the last frame, save the window's picture
 };

@@ -71,7 +71,7 @@ int main(int argc, char** argv) {
     }
     {
         SdlInput input;
-        if (!InitGame(GameServices{&realGl(), &input, settings})) {
+        if (!InitGame(GameServices{&realGl(), &input, settings, options.mute})) {
             showMessage("InitGame() Failed.", "ERROR", BoxIcon::Exclamation);
             releaseGameWindow();
             SDL_Quit();

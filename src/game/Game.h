@@ -5,13 +5,17 @@
 #include "input/InputDevice.h"
 
 class Graphics;
+class PlainTexture;
+class SoundSystem;
+class Texture;
 
-// What the platform hands the game: GL (real or null), the input device and
-// the settings read at start-up.
+// What the platform hands the game: GL (real or null), the input device, the
+// settings read at start-up, and whether to open an audio device.
 struct GameServices {
     const GlApi* gl;
     InputDevice* input;
     Settings settings;
+    bool mute;
 };
 
 // The long-lived game objects and the numbers the update and the frame
@@ -19,10 +23,21 @@ struct GameServices {
 struct GameState {
     GameServices services{};
     Graphics* graphics = nullptr;
+    SoundSystem* sound = nullptr;
+    Texture* hudTexture = nullptr;
+    PlainTexture* flashlightTexture = nullptr;
     unsigned captureTexture = 0;
 };
 
 extern GameState gameState;
+
+// The sound table loaded at start, in load order: file and the name the game
+// plays it by.
+struct SampleFile {
+    const char* file;
+    const char* name;
+};
+extern const SampleFile kSampleTable[18];
 
 // Builds the game objects; false when the game cannot start.
 bool InitGame(const GameServices& services);

@@ -1,0 +1,138 @@
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+#include "audio/OggDecoder.h"
+#include "audio/SoundFile.h"
+#include "audio/SoundFixtures.h"
+#include "audio/VorbisStream.h"
+#include "audio/WavDecoder.h"
+
+using namespace soundtest;
+
+namespace {
+
+int maxDifference(const std::int16_t* a, const std::int16_t* b, std::size_t count) {
+    int worst = 0;
+    for (std::size_t i = 0; i < count; ++i) worst = std::max(worst, std::abs(a[i] - b[i]));
+    return worst;
+}
+
+std::vector<std::int16_t> decodedWav(const std::vector<std::uint8_t>& bytes) {
+    PcmSound out;
+    EXPECT_TRUE(decodeWav(bytes.data(), bytes.size(), out, nullptr));
+    return out.samples;
+}
+
+TEST(WavDecoder, ConvertsEachSampleFormatToSixteenBits) {
+    using Samples = std::vector<std::int16_t>;
+    // 8-bit is unsigned around 128; 24-bit keeps its top two bytes.
+    EXPECT_EQ(decodedWav(wavWithFormat(1, 1, 8000, 8, {0, 128, 255})), (Samples{-32768, 0, 32512}));
+    EXPECT_EQ(decodedWav(wavWithFormat(1, 1, 8000, 24, {0x00, 0x34, 0x12})), (Samples{0x1234}));
+    // Float is scaled, and clipped beyond full scale.
+    std::vector<std::uint8_t> floats(12);
+    const float values[3] = {0.5f, -2.0f, 1.0f};
+    std::memcpy(floats.data(), values, sizeof values);
+    EXPECT_EQ(decodedWav(wavWithFormat(3, 1, 8000, 32, floats)), (Samples{16384, -32767, 32767}));
+}
+
+TEST(WavDecoder, RefusesMalformedFilesWithoutReadingPastThem) {
+    const std::vector<std::uint8_t> good = wavBytes(sineTone(8000, 2, 50, 300.0, 0.5));
+    // Every truncation: refused while the header or the first frame is
+    // incomplete, otherwise cut to the whole frames present. Each prefix is a
+    // buffer of its own, so ASan catches any read past it.
+    for (std::size_t length = 0; length < good.size(); ++length) {
+        const std::vector<std::uint8_t> prefix(good.begin(), good.begin() + length);
+        PcmSound sound;
+        const bool ok = decodeWav(prefix.data(), prefix.size(), sound, nullptr);
+        EXPECT_EQ(ok, length >= 44 + 4) << "length " << length;
+        if (ok) {
+            EXPECT_EQ(sound.frames(), (length - 44) / 4) << "length " << length;
+        }
+    }
+
+    std::vector<std::uint8_t> hugeFmt = good;
+    hugeFmt[16] = hugeFmt[17] = hugeFmt[18] = hugeFmt[19] = 0xff;
+    std::vector<std::uint8_t> badAlign = good;
+    badAlign[32] = 3;  // disagrees with channels x bits
+    const std::pair<const char*, std::vector<std::uint8_t>> cases[] = {
+        {"no channels", wavWithFormat(1, 0, 8000, 16, {1, 2})},
+        {"three channels", wavWithFormat(1, 3, 8000, 16, {1, 2, 3, 4, 5, 6})},
+        {"absurd rate", wavWithFormat(1, 1, 4000000, 16, {1, 2})},
+        {"compressed", wavWithFormat(2, 1, 8000, 16, {1, 2})},
+        {"12-bit", wavWithFormat(1, 1, 8000, 12, {1, 2})},
+        {"fmt chunk running past the end", hugeFmt},
+        {"block align lie", badAlign},
+    };
+    for (const auto& [what, bytes] : cases) {
+        PcmSound sound;
+        std::string error;
+        EXPECT_FALSE(decodeWav(bytes.data(), bytes.size(), sound, &error)) << what;
+        EXPECT_FALSE(error.empty()) << what;
+    }
+}
+
+TEST(OggDecoder, DecodesWhatTheEncoderWroteWhateverTheFileIsCalled) {
+    const std::string dir = freshDir("ogg_decoder");
+    const PcmSound tone = sineTone(32000, 2, 16000, 500.0, 0.4);
+    writeBytes(dir + "/named_like_a.wav", oggBytes(tone));
+    PcmSound out;
+    std::string error;
+    ASSERT_TRUE(loadSoundFile(dir + "/named_like_a.wav", out, &error)) << error;
+    EXPECT_EQ(out.channels, 2);
+    EXPECT_EQ(out.rate, 32000);
+    ASSERT_EQ(out.frames(), tone.frames());
+    // Lossy, but a plain sine comes back within a few percent of full scale.
+    EXPECT_LT(maxDifference(out.samples.data() + 2000, tone.samples.data() + 2000, 20000), 1500);
+}
+
+TEST(OggDecoder, RefusesBrokenFilesAndKeepsWhatACutFileHolds) {
+    const PcmSound hiss = noise(22050, 1, 2 * 22050, 0.3);
+    const std::vector<std::uint8_t> bytes = oggBytes(hiss);
+    PcmSound out;
+    for (std::size_t length : {0ul, 4ul, 27ul, 100ul, 1000ul}) {  // inside the headers
+        const std::vector<std::uint8_t> prefix(bytes.begin(), bytes.begin() + length);
+        EXPECT_FALSE(decodeOgg(prefix.data(), prefix.size(), out, nullptr)) << length;
+    }
+    // Cut in the audio: the pages that are whole still play.
+    const std::vector<std::uint8_t> cut(bytes.begin(), bytes.begin() + bytes.size() * 3 / 4);
+    ASSERT_TRUE(decodeOgg(cut.data(), cut.size(), out, nullptr));
+    EXPECT_GT(out.frames(), hiss.frames() / 4);
+    EXPECT_LT(out.frames(), hiss.frames());
+
+    std::vector<std::uint8_t> garbage(4000, 0x55);
+    std::memcpy(garbage.data(), "OggS", 4);
+    EXPECT_FALSE(decodeOgg(garbage.data(), garbage.size(), out, nullptr));
+    std::vector<std::uint8_t> damaged = bytes;
+    for (std::size_t i = bytes.size() / 3; i < bytes.size() / 3 + 200; ++i) damaged[i] ^= 0x5a;
+    decodeOgg(damaged.data(), damaged.size(), out, nullptr);  // must simply survive
+}
+
+TEST(VorbisStream, LoopsWithoutAGapAndEndsWithoutLoop) {
+    const std::string dir = freshDir("vorbis_stream");
+    const int length = 8800;  // 88 whole cycles of 441 Hz
+    writeBytes(dir + "/loop.ogg", oggBytes(sineTone(44100, 2, length, 441.0, 0.5)));
+    VorbisStream stream;
+    ASSERT_TRUE(stream.open(dir + "/loop.ogg"));
+
+    // Odd-sized reads, so that the end of the file falls inside one of them;
+    // every later pass must repeat the first sample for sample.
+    std::vector<std::int16_t> played;
+    std::vector<std::int16_t> piece(2 * 3001);
+    while (played.size() < 2u * 3 * length) {
+        ASSERT_EQ(stream.read(piece.data(), 3001, true), 3001);
+        played.insert(played.end(), piece.begin(), piece.end());
+    }
+    EXPECT_EQ(maxDifference(played.data(), played.data() + 2 * length, 2 * length), 0);
+    EXPECT_EQ(maxDifference(played.data(), played.data() + 4 * length, 2 * length), 0);
+
+    ASSERT_TRUE(stream.open(dir + "/loop.ogg"));
+    EXPECT_EQ(stream.read(piece.data(), 3001, false), 3001);
+    EXPECT_EQ(stream.read(piece.data(), 3001, false), 3001);
+    EXPECT_EQ(stream.read(piece.data(), 3001, false), length - 6002);
+    EXPECT_EQ(stream.read(piece.data(), 3001, false), 0);
+    EXPECT_FALSE(stream.open(dir + "/missing.ogg"));
+    EXPECT_EQ(stream.read(piece.data(), 10, true), 0);
+}
+
+}  // namespace

@@ -1,0 +1,242 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+
+#include "audio/MusicTracks.h"
+#include "audio/NullAudioBackend.h"
+#include "audio/SoundFixtures.h"
+#include "audio/SoundSystem.h"
+
+using namespace soundtest;
+
+namespace {
+
+constexpr int kToneRate = 22050;
+
+// A SoundSystem over a NullAudioBackend, with a few tones on disk:
+// "half.wav" lasts 0.5 s, "tenth.wav" 0.1 s, "tenth.ogg" 0.1 s.
+class SoundSystemTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        dir_ = freshDir(::testing::UnitTest::GetInstance()->current_test_info()->name());
+        writeBytes(path("half.wav"), wavBytes(sineTone(kToneRate, 1, kToneRate / 2, 440, 0.3)));
+        writeBytes(path("tenth.wav"), wavBytes(sineTone(kToneRate, 1, kToneRate / 10, 880, 0.3)));
+        writeBytes(path("tenth.ogg"), oggBytes(sineTone(kToneRate, 2, kToneRate / 10, 660, 0.3)));
+        auto backend = std::make_unique<NullAudioBackend>();
+        null_ = backend.get();
+        sound_ = std::make_unique<SoundSystem>(std::move(backend));
+    }
+
+    std::string path(const char* name) const { return dir_ + "/" + name; }
+    const AudioEventLog& log() const { return null_->log(); }
+
+    // The voices taken by the Play events logged so far.
+    std::vector<int> voicesUsed() const {
+        std::vector<int> voices;
+        for (std::size_t i = 0; i < log().size(); ++i) voices.push_back(log().at(i).voice);
+        return voices;
+    }
+
+    std::string dir_;
+    NullAudioBackend* null_ = nullptr;
+    std::unique_ptr<SoundSystem> sound_;
+};
+
+TEST_F(SoundSystemTest, ASampleSoundsTwiceAtMostAndTheThirdPlayTakesTheOldestVoice) {
+    ASSERT_TRUE(sound_->loadSample(path("half.wav").c_str(), "door_open"));
+    for (int i = 0; i < 5; ++i) sound_->play("door_open", 40 + i, kOwnRate, false);
+    // Both voices busy after the first two: each later play replaces the one
+    // started longest ago.
+    EXPECT_EQ(voicesUsed(), (std::vector<int>{0, 1, 0, 1, 0}));
+    const AudioEvent& last = log().at(4);
+    EXPECT_EQ(last.kind, AudioEventKind::Play);
+    EXPECT_STREQ(last.name, "door_open");
+    EXPECT_EQ(last.volume, 44);
+    EXPECT_EQ(last.frequency, kOwnRate);
+    EXPECT_FALSE(last.loop);
+}
+
+TEST_F(SoundSystemTest, AVoiceThatHasFinishedIsTakenBeforeAnyIsCutOff) {
+    ASSERT_TRUE(sound_->loadSample(path("half.wav").c_str(), "vanta_jump"));
+    sound_->play("vanta_jump", 100, kOwnRate, true);  // voice 0 loops for ever
+    null_->advanceTime(0.1);
+    // Twice the rate: 0.25 s instead of 0.5 s.
+    sound_->play("vanta_jump", 100, 2 * kToneRate, false);
+    null_->advanceTime(0.3);
+    EXPECT_TRUE(null_->voicePlaying(0, 0));
+    EXPECT_FALSE(null_->voicePlaying(0, 1));
+    // Voice 0 has played longest but voice 1 is free.
+    sound_->play("vanta_jump", 100, 20000, false);
+    EXPECT_EQ(voicesUsed(), (std::vector<int>{0, 1, 1}));
+    EXPECT_TRUE(log().at(0).loop);
+    EXPECT_EQ(log().at(1).frequency, 2 * kToneRate);
+    EXPECT_EQ(log().at(2).frequency, 20000);
+}
+
+TEST_F(SoundSystemTest, NamesMatchExactlyAndTheFirstEntryOfANameWins) {
+    EXPECT_TRUE(sound_->loadSample(path("half.wav").c_str(), "enemy_hit"));
+    EXPECT_TRUE(sound_->loadSample(path("tenth.ogg").c_str(), "enemy_hit"));
+    EXPECT_FALSE(sound_->loadSample(path("missing.wav").c_str(), "flush"));
+    EXPECT_TRUE(sound_->loadSample(path("tenth.wav").c_str(), "flush"));
+    EXPECT_EQ(sound_->sampleCount(), 4);
+
+    // Silent: never loaded, differently spelt, or a first entry whose file
+    // failed (it hides the good one after it).
+    for (const char* name : {"door_open", "Enemy_hit", "enemy_hit ", "enemy", "", "flush"}) {
+        sound_->play(name, 100, kOwnRate, false);
+    }
+    sound_->play(nullptr, 100, kOwnRate, false);
+    EXPECT_EQ(log().size(), 0u);
+
+    // Handles follow successful loads: 0 is the first "enemy_hit".
+    sound_->play("enemy_hit", 100, kOwnRate, false);
+    ASSERT_EQ(log().size(), 1u);
+    EXPECT_TRUE(null_->voicePlaying(0, 0));
+    EXPECT_FALSE(null_->voicePlaying(1, 0));
+    null_->advanceTime(0.2);  // longer than the 0.1 s duplicate, shorter than the first
+    EXPECT_TRUE(null_->voicePlaying(0, 0));
+}
+
+TEST_F(SoundSystemTest, ArgumentsAreHeldToTheirRangesAndTheTableToItsSize) {
+    for (int i = 0; i < kMaxSamples; ++i) {
+        ASSERT_TRUE(sound_->loadSample(path("tenth.wav").c_str(), std::to_string(i).c_str()));
+    }
+    EXPECT_FALSE(sound_->loadSample(path("tenth.wav").c_str(), "one_too_many"));
+    sound_->play("one_too_many", 100, kOwnRate, false);
+    EXPECT_EQ(log().size(), 0u);
+
+    // {volume, frequency} given -> kept.
+    const int cases[][4] = {{100, 65000, 100, 65000}, {0, 20000, 0, 20000},
+                            {150, -1, 100, kOwnRate}, {-5, 0, 0, kOwnRate},
+                            {50, 10, 50, 100},        {50, 10000000, 50, 200000}};
+    for (const auto& c : cases) {
+        sound_->play("63", c[0], c[1], false);
+        EXPECT_EQ(log().at(log().size() - 1).volume, c[2]) << c[0];
+        EXPECT_EQ(log().at(log().size() - 1).frequency, c[3]) << c[1];
+    }
+}
+
+TEST_F(SoundSystemTest, MusicRestartsFromTheTopAndStops) {
+    const std::string music = path("tenth.ogg");
+    sound_->stopMusic();  // nothing to stop: nothing happens
+    EXPECT_EQ(log().size(), 0u);
+
+    sound_->playMusic(music.c_str(), 50);
+    EXPECT_TRUE(sound_->musicPlaying());
+    sound_->playMusic(music.c_str(), 70);  // the same file again: from its start
+    sound_->stopMusic();
+    EXPECT_FALSE(sound_->musicPlaying());
+    ASSERT_EQ(log().size(), 4u);
+    EXPECT_EQ(log().at(0).kind, AudioEventKind::MusicStart);
+    EXPECT_EQ(log().at(0).name, music);
+    EXPECT_EQ(log().at(0).volume, 50);
+    EXPECT_EQ(log().at(1).kind, AudioEventKind::MusicStop);
+    EXPECT_EQ(log().at(2).kind, AudioEventKind::MusicStart);
+    EXPECT_EQ(log().at(2).volume, 70);
+    EXPECT_EQ(log().at(3).kind, AudioEventKind::MusicStop);
+
+    // Files that are not music leave none.
+    null_->log().clear();
+    sound_->playMusic(path("missing.ogg").c_str(), 50);
+    sound_->playMusic(path("half.wav").c_str(), 50);
+    EXPECT_FALSE(sound_->musicPlaying());
+    EXPECT_EQ(log().size(), 0u);
+}
+
+// The World's track changes, run in a folder that holds the four tracks
+// under the game's own relative names.
+class MusicTrackTest : public SoundSystemTest {
+  protected:
+    void SetUp() override {
+        SoundSystemTest::SetUp();
+        std::filesystem::create_directories(dir_ + "/data/sound");
+        const std::vector<std::uint8_t> ogg = readBytes(path("tenth.ogg"));
+        for (const char* name : {"fernvale", "ironclad", "snake6", "snake7"}) {
+            writeBytes(dir_ + "/data/sound/music_" + name + ".ogg", ogg);
+        }
+        oldDir_ = std::filesystem::current_path();
+        std::filesystem::current_path(dir_);
+    }
+    void TearDown() override { std::filesystem::current_path(oldDir_); }
+
+    // "stop" or "file@volume" for each event since the last call.
+    std::vector<std::string> takeMusicEvents() {
+        std::vector<std::string> out;
+        for (std::size_t i = 0; i < log().size(); ++i) {
+            const AudioEvent& e = log().at(i);
+            if (e.kind == AudioEventKind::MusicStop) out.push_back("stop");
+            if (e.kind == AudioEventKind::MusicStart) {
+                out.push_back(std::string(e.name) + "@" + std::to_string(e.volume));
+            }
+        }
+        null_->log().clear();
+        return out;
+    }
+
+    std::filesystem::path oldDir_;
+};
+
+TEST_F(MusicTrackTest, ChangingTrackStopsAndStartsAndMinusOneRestartsTheCurrentOne) {
+    int current = 2;
+    playMusicTrack(*sound_, current, kNoMusicTrack);
+    EXPECT_EQ(current, 2);
+    EXPECT_EQ(takeMusicEvents(), (std::vector<std::string>{"data\\sound\\music_snake6.ogg@70"}));
+
+    playMusicTrack(*sound_, current, 1);
+    playMusicTrack(*sound_, current, 1);  // the same track again starts over
+    EXPECT_EQ(current, 1);
+    EXPECT_EQ(takeMusicEvents(),
+              (std::vector<std::string>{"stop", "data\\sound\\music_ironclad.ogg@50", "stop",
+                                        "data\\sound\\music_ironclad.ogg@50"}));
+
+    playMusicTrack(*sound_, current, 3);
+    EXPECT_EQ(takeMusicEvents(),
+              (std::vector<std::string>{"stop", "data\\sound\\music_snake7.ogg@80"}));
+    playMusicTrack(*sound_, current, 0);
+    EXPECT_EQ(takeMusicEvents(),
+              (std::vector<std::string>{"stop", "data\\sound\\music_fernvale.ogg@60"}));
+
+    // A number outside the table (a room without music) leaves silence, and
+    // "restart the current one" then restarts nothing.
+    playMusicTrack(*sound_, current, 4);
+    EXPECT_EQ(current, 4);
+    playMusicTrack(*sound_, current, kNoMusicTrack);
+    EXPECT_EQ(takeMusicEvents(), (std::vector<std::string>{"stop"}));
+    EXPECT_FALSE(sound_->musicPlaying());
+}
+
+TEST(SoundSystemMute, OpensNothingSaysNothingAndStaysHarmless) {
+    const std::string dir = freshDir("mute");
+    writeBytes(dir + "/beep.wav", wavBytes(sineTone(8000, 1, 800, 500, 0.3)));
+    ::testing::internal::CaptureStderr();
+    {
+        SoundSystem sound(SoundSystem::Output::Mute);
+        EXPECT_FALSE(sound.hasDevice());
+        EXPECT_TRUE(sound.loadSample((dir + "/beep.wav").c_str(), "beep"));
+        sound.play("beep", 100, kOwnRate, false);
+        sound.play("beep", 100, 20000, true);
+        sound.playMusic((dir + "/none.ogg").c_str(), 50);
+        sound.stopMusic();
+    }
+    EXPECT_EQ(::testing::internal::GetCapturedStderr(), "");
+}
+
+TEST(AudioEventLog, KeepsTheNewestEventsAndCountsTheDropped) {
+    AudioEventLog log;
+    const int total = static_cast<int>(AudioEventLog::kCapacity) + 44;
+    for (int i = 0; i < total; ++i) {
+        AudioEvent event;
+        event.volume = i;
+        log.push(event);
+    }
+    ASSERT_EQ(log.size(), AudioEventLog::kCapacity);
+    EXPECT_EQ(log.dropped(), 44u);
+    EXPECT_EQ(log.at(0).volume, 44);
+    EXPECT_EQ(log.at(log.size() - 1).volume, total - 1);
+    log.clear();
+    EXPECT_EQ(log.size(), 0u);
+    EXPECT_EQ(log.dropped(), 0u);
+}
+
+}  // namespace
