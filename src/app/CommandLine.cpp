@@ -14,17 +14,26 @@ const char* const kUsageText =
     "                       (also: environment QUASARINE_NO_BOXES=1)\n"
     "  --mute               play without sound; no audio device is opened\n"
     "  --frames N           end after N drawn frames\n"
+    "  --headless           no window, GL, audio device or joystick; one update step\n"
+    "                       per frame (needs --frames)\n"
+    "  --seed S             seed the game's random generator with S\n"
+    "  --input FILE         controls from a script: lines of COUNT KEYS, KEYS from\n"
+    "                       R L U D J F or '-'; '#' starts a comment\n"
+    "  --record FILE        write the controls of this session as such a script\n"
+    "  --trace FILE         after each frame write a JSON line of the game's state\n"
+    "                       ('-' for standard output)\n"
     "  --screenshot FILE    after the last frame, save the 640x480 picture as PNG\n";
 
 namespace {
 
-bool parseCount(const char* text, long& out) {
-    if (!text || *text == '\0') return false;
+// A decimal number of at least `minimum` (and at most 2^32 - 1).
+bool parseNumber(const char* text, long& out, long minimum) {
+    if (!text || *text == '\0' || *text == '-') return false;
     errno = 0;
     char* end = nullptr;
-    const long value = std::strtol(text, &end, 10);
-    if (errno != 0 || *end != '\0' || value <= 0) return false;
-    out = value;
+    const long long value = std::strtoll(text, &end, 10);
+    if (errno != 0 || *end != '\0' || value < minimum || value > 4294967295LL) return false;
+    out = static_cast<long>(value);
     return true;
 }
 
@@ -43,8 +52,30 @@ bool parseCommandLine(int argc, const char* const* argv, CommandLine& out, std::
             out.noBoxes = true;
         } else if (std::strcmp(arg, "--mute") == 0) {
             out.mute = true;
+        } else if (std::strcmp(arg, "--headless") == 0) {
+            out.headless = true;
+        } else if (std::strcmp(arg, "--seed") == 0) {
+            long seed = 0;
+            if (!parseNumber(next, seed, 0)) {
+                error = "--seed needs a whole number from 0 to 4294967295";
+                return false;
+            }
+            out.hasSeed = true;
+            out.seed = static_cast<unsigned long>(seed);
+            ++i;
+        } else if (std::strcmp(arg, "--input") == 0 || std::strcmp(arg, "--record") == 0 ||
+                   std::strcmp(arg, "--trace") == 0) {
+            if (!next || *next == '\0') {
+                error = std::string(arg) + " needs a file name";
+                return false;
+            }
+            std::string& target = arg[2] == 'i'   ? out.inputPath
+                                  : arg[2] == 'r' ? out.recordPath
+                                                  : out.tracePath;
+            target = next;
+            ++i;
         } else if (std::strcmp(arg, "--frames") == 0) {
-            if (!parseCount(next, out.frames)) {
+            if (!parseNumber(next, out.frames, 1)) {
                 error = "--frames needs a whole number above 0";
                 return false;
             }
@@ -60,6 +91,10 @@ bool parseCommandLine(int argc, const char* const* argv, CommandLine& out, std::
             error = std::string("unknown option: ") + arg;
             return false;
         }
+    }
+    if (out.headless && out.frames < 0 && !out.help) {
+        error = "--headless needs --frames N";
+        return false;
     }
     return true;
 }

@@ -1,25 +1,66 @@
-// Program entry: settings, window, game start-up, the main loop and shut-down.
+// Program entry: settings, window, game start-up, the main loop and shut-down;
+// or, with --headless, the same game with no window, GL, audio or joystick.
 #include <SDL.h>
 
 #include <cstdio>
+#include <ctime>
+#include <memory>
 #include <string>
 
 #include "app/CommandLine.h"
+#include "app/FramePacer.h"
 #include "app/Screenshot.h"
 #include "app/Settings.h"
 #include "app/Window.h"
 #include "common/Report.h"
 #include "game/Game.h"
+#include "game/Trace.h"
+#include "gfx/Graphics.h"
+#include "input/Controls.h"
+#include "input/ScriptInput.h"
 #include "input/SdlInput.h"
 
 namespace {
 
+void recordPoll(void* context);
+
+// Per-frame outputs shared by both loops: the trace and the recording.
+struct Session {
+    std::FILE* trace = nullptr;
+    std::unique_ptr<ScriptRecorder> recorder;
+    long frame = 0;
+
+    void hookRecorder(GameServices& services) {
+        if (!recorder) return;
+        services.controlsPolled = recordPoll;
+        services.controlsPolledContext = recorder.get();
+    }
+
+    void frameDone() {
+        ++frame;
+        if (trace) writeTraceLine(trace, frame);
+    }
+};
+
+void recordPoll(void* context) {
+    static_cast<ScriptRecorder*>(context)->record(gameState.graphics->getControls());
+}
+
+void drawableSize(int& width, int& height) {
+    SDL_GL_GetDrawableSize(gameWindow.window, &width, &height);
+}
+
+int displayRefreshRate() {
+    SDL_DisplayMode mode;
+    if (SDL_GetWindowDisplayMode(gameWindow.window, &mode) != 0) return 0;
+    return mode.refresh_rate;
+}
+
 // Runs until Escape, a window close, or a false result from the game; with
 // --frames, also after that many drawn frames.
-void runMainLoop(const CommandLine& options) {
+void runWindowed(const CommandLine& options, Session& session, FramePacer& pacer) {
     long framesDrawn = 0;
-    bool done = false;
-    while (!done) {
+    for (;;) {
         SDL_Event event;
         while (SDL_PollEvent(&event)) handleWindowEvent(event);
         if (gameWindow.quitRequested) break;
@@ -31,6 +72,7 @@ void runMainLoop(const CommandLine& options) {
             if (!drawFrame()) break;
             drew = true;
             ++framesDrawn;
+            session.frameDone();
         }
         // Escape ends the game after the update, without showing the frame.
         if (gameWindow.keys[SDL_SCANCODE_ESCAPE]) break;
@@ -44,10 +86,27 @@ void runMainLoop(const CommandLine& options) {
             }
         }
         swapGameWindow();
-        if (lastFrame) done = true;
-        // A minimised window shows nothing; do not spin the processor on it.
-        if (!gameWindow.windowActive) SDL_Delay(10);
+        if (lastFrame) break;
+        if (!gameWindow.windowActive) {
+            SDL_Delay(10);  // a minimised window shows nothing: do not spin on it
+            continue;
+        }
+        pacer.frameShown();
+        const float step = static_cast<float>(pacer.rate() / 90.0);
+        if (step != gameState.updateStep) gameState.updateStep = step;
     }
+}
+
+void runHeadless(const CommandLine& options, Session& session) {
+    for (long frame = 0; frame < options.frames; ++frame) {
+        if (!updateGame() || !drawFrame()) break;
+        session.frameDone();
+    }
+}
+
+int fail(const char* what, const std::string& detail) {
+    std::fprintf(stderr, "quasarine: %s%s\n", what, detail.c_str());
+    return 2;
 }
 
 }  // namespace
@@ -63,24 +122,82 @@ int main(int argc, char** argv) {
         std::fputs(kUsageText, stdout);
         return 0;
     }
-    if (options.noBoxes) setMessageBoxesEnabled(false);
+    if (options.noBoxes || options.headless) setMessageBoxesEnabled(false);
+
+    ScriptInput script;
+    if (!options.inputPath.empty() && !script.load(options.inputPath, &error)) {
+        return fail("--input ", options.inputPath + ": " + error);
+    }
+    std::uint32_t seed = static_cast<std::uint32_t>(std::time(nullptr));
+    if (script.hasSeed()) seed = script.seed();
+    if (options.hasSeed) seed = static_cast<std::uint32_t>(options.seed);
+
+    Session session;
+    if (!options.tracePath.empty()) {
+        session.trace =
+            options.tracePath == "-" ? stdout : std::fopen(options.tracePath.c_str(), "w");
+        if (!session.trace) return fail("cannot write the trace ", options.tracePath);
+    }
+    if (!options.recordPath.empty()) {
+        session.recorder = std::make_unique<ScriptRecorder>(options.recordPath, seed);
+        if (!session.recorder->isOpen()) return fail("cannot write ", options.recordPath);
+    }
 
     const Settings settings = loadSettings("config.txt");
-    if (!createGameWindow("Quasarine", 640, 480, 32, settings.refreshRate, !options.windowed)) {
-        return 1;
-    }
-    {
-        SdlInput input;
-        if (!InitGame(GameServices{&realGl(), &input, settings, options.mute})) {
+    int status = 0;
+    if (options.headless) {
+        NullInput noInput;
+        InputDevice* input =
+            options.inputPath.empty() ? static_cast<InputDevice*>(&noInput) : &script;
+        GameServices services;
+        services.gl = &nullGl();
+        services.input = input;
+        services.settings = settings;
+        services.mute = true;
+        services.headless = true;
+        services.seed = seed;
+        session.hookRecorder(services);
+        if (InitGame(services)) {
+            runHeadless(options, session);
+            if (gameState.failed) status = 1;
+        } else {
             showMessage("InitGame() Failed.", "ERROR", BoxIcon::Exclamation);
-            releaseGameWindow();
-            SDL_Quit();
+            status = 1;
+        }
+        shutdownGame();
+    } else {
+        if (!createGameWindow("Quasarine", 640, 480, 32, settings.refreshRate, !options.windowed)) {
             return 1;
         }
-        runMainLoop(options);
-        shutdownGame();
+        {
+            SdlInput keyboard;
+            InputDevice* input =
+                options.inputPath.empty() ? static_cast<InputDevice*>(&keyboard) : &script;
+            SystemFrameClock clock;
+            FramePacer pacer(clock, displayRefreshRate(), gameWindow.swapControlAvailable,
+                             settings.refreshRate);
+            GameServices services;
+            services.gl = &realGl();
+            services.input = input;
+            services.settings = settings;
+            services.mute = options.mute;
+            services.seed = seed;
+            services.drawableSize = drawableSize;
+            services.frameRate = pacer.rate();
+            session.hookRecorder(services);
+            if (InitGame(services)) {
+                runWindowed(options, session, pacer);
+                if (gameState.failed) status = 1;
+            } else {
+                showMessage("InitGame() Failed.", "ERROR", BoxIcon::Exclamation);
+                status = 1;
+            }
+            shutdownGame();
+        }
+        releaseGameWindow();
     }
-    releaseGameWindow();
+    if (session.trace && session.trace != stdout) std::fclose(session.trace);
+    session.recorder.reset();
     SDL_Quit();
-    return 0;
+    return status;
 }

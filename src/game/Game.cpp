@@ -1,8 +1,16 @@
+// Start-up, shut-down and the fixed-step update with its fades and room
+// changes.
 #include "game/Game.h"
 
+#include <memory>
+
+#include "audio/NullAudioBackend.h"
 #include "audio/SoundSystem.h"
+#include "game/Random.h"
 #include "gfx/Graphics.h"
 #include "input/Controls.h"
+#include "player/Player.h"
+#include "world/World.h"
 
 GameState gameState;
 
@@ -27,56 +35,168 @@ const SampleFile kSampleTable[18] = {
     {"data\\sound\\dragon_woosh_rev.ogg", "dragon_woosh_rev"},
 };
 
+namespace {
+
+constexpr float kStepsPerSecond = 90.0f;
+
+SoundSystem* createSoundSystem(const GameServices& services) {
+    if (services.headless || services.mute) {
+        auto backend = std::make_unique<NullAudioBackend>();
+        gameState.recordedAudio = backend.get();
+        return new SoundSystem(std::move(backend));
+    }
+    return new SoundSystem(SoundSystem::Output::Device);
+}
+
+void pollControls() {
+    gameState.graphics->getControls().update();
+    const GameServices& services = gameState.services;
+    if (services.controlsPolled) services.controlsPolled(services.controlsPolledContext);
+}
+
+// The eased aim of the flashlight: the player's offset from the view centre
+// in half-views.
+float aimX() {
+    return (gameState.player->position.x - gameState.world->drawCamera.x) / 160;
+}
+float aimY() {
+    return (gameState.player->position.y - gameState.world->drawCamera.y) / 120;
+}
+
+}  // namespace
+
 bool InitGame(const GameServices& services) {
     gameState = GameState{};
-    gameState.services = services;
+    GameState& g = gameState;
+    g.services = services;
     const GlApi& gl = *services.gl;
     gl.clearColor(0, 0, 0, 0);
     gl.clear(GL_COLOR_BUFFER_BIT);
     gl.flush();
 
-    Graphics* graphics = new Graphics(gl, *services.input);
-    gameState.graphics = graphics;
-    graphics->setClearColor(0, 0, 0);
-    graphics->createCaptureTexture(gameState.captureTexture, 512, 256, 3, GL_RGB,
-                                   services.settings.textureFiltering);
-    graphics->loadFont("data\\font.tga");
-    graphics->setBaseColor(1, 1, 1);
+    seedGameRandom(services.seed);
+    // A headless run counts as a 90 Hz display: one update step per frame.
+    g.updateStep = static_cast<float>((services.headless ? kStepsPerSecond : services.frameRate) /
+                                      kStepsPerSecond);
+    g.timeAccumulator = 1.0f;
+    g.fading = true;
+    g.fadeLevel = 1;
+    g.fadeDelta = 1;
 
-    gameState.sound =
-        new SoundSystem(services.mute ? SoundSystem::Output::Mute : SoundSystem::Output::Device);
-    graphics->setSoundSystem(gameState.sound);
-    for (const SampleFile& sample : kSampleTable) {
-        gameState.sound->loadSample(sample.file, sample.name);
+    g.graphics = new Graphics(gl, *services.input);
+    g.graphics->setClearColor(0, 0, 0);
+    g.graphics->createCaptureTexture(g.captureTexture, 512, 256, 3, GL_RGB,
+                                     services.settings.textureFiltering);
+    g.graphics->loadFont("data\\font.tga");
+    g.graphics->setBaseColor(1, 1, 1);
+    g.sound = createSoundSystem(services);
+    g.graphics->setSoundSystem(g.sound);
+    for (const SampleFile& sample : kSampleTable) g.sound->loadSample(sample.file, sample.name);
+    g.graphics->loadTexture(g.hudTexture, "data\\hud.tga");
+    g.flashlightTexture = new PlainTexture(gl);
+    g.flashlightTexture->load("data\\flashlight.tga");
+
+    g.player = new Player(g.graphics);
+    g.world = new World(g.graphics);
+    g.world->setPlayer(g.player);
+    if (!g.world->loadMap("data\\map\\test.map")) return false;
+    g.graphics->setWorld(g.world);
+    g.player->setWorld(g.world);
+    g.lightOffsetX = aimX();
+    g.lightOffsetY = aimY();
+
+    // Warm-up, so the first frame shows a settled world.
+    pollControls();
+    g.world->update();
+    g.world->freezeTimer = 300;  // the "READY" pause, in frames
+    for (int i = 0; i < 40; ++i) g.player->update();
+    for (int i = 0; i < 10; ++i) g.world->update();
+    g.player->appearTimer = 30;
+    g.readyShown = true;
+    g.world->resumeMusic = false;
+    g.sound->playMusic("data\\sound\\music_fernvale.ogg", 50);
+    g.world->musicTrack = 0;
+    return true;
+}
+
+namespace {
+
+void runStep() {
+    GameState& g = gameState;
+    World& world = *g.world;
+    pollControls();
+    g.timeAccumulator -= g.updateStep;
+
+    if (g.fading) {
+        g.fadeLevel += g.fadeDelta;
+        if (g.fadeLevel <= 0) {
+            // The room switches at the black point.
+            g.fadeDelta = 4;
+            world.leaveRoom();
+            if (world.roomLoadFailed) g.failed = true;
+        }
+        if (g.fadeLevel > 85) {
+            g.fadeOverlayEnabled = true;
+            g.fading = false;
+        }
     }
-    graphics->loadTexture(gameState.hudTexture, "data\\hud.tga");
-    gameState.flashlightTexture = new PlainTexture(gl);
-    gameState.flashlightTexture->load("data\\flashlight.tga");
+    if (g.player->health <= 0) return;         // the game stands still
+    if (g.fading && g.fadeDelta <= 0) return;  // nothing moves while fading out
 
-    // The player, the world and the first room join here with the game core.
-    gameState.sound->playMusic("data\\sound\\music_fernvale.ogg", 50);
-    return true;
+    if (world.freezeTimer == 0 || world.updateDuringFreeze) world.update();
+    if (g.roomChangePending) {
+        world.openDoorsNearPlayer();
+        g.roomChangePending = false;
+    }
+    if (world.freezeTimer == 0) g.player->update();
+    if (world.isPlayerOutsideRoom()) {
+        g.fadeLevel = 85;
+        g.fadeDelta = -4;
+        g.fading = true;
+        g.roomChangePending = true;
+    }
 }
 
-// Placeholder until the game core lands: the update only polls the controls.
+}  // namespace
+
 bool updateGame() {
-    gameState.graphics->getControls().update();
-    return true;
-}
+    GameState& g = gameState;
+    World& world = *g.world;
+    while (g.timeAccumulator > 0 && !g.failed) runStep();
+    if (g.failed) return false;
 
-// Placeholder until the game core lands: the frame is only cleared.
-bool drawFrame() {
-    gameState.services.gl->clear(GL_COLOR_BUFFER_BIT);
+    // Once per call: these count frames, not steps.
+    if (world.freezeTimer > 0) {
+        world.freezeTimer -= 1;
+        if (world.freezeTimer == 0) {
+            g.readyShown = false;
+            world.updateDuringFreeze = false;
+            if (world.resumeMusic) world.playMusicTrack(-1);
+        }
+    }
+    if (world.resetFlashlight) {
+        g.lightOffsetX = aimX();
+        g.lightOffsetY = aimY();
+        world.resetFlashlight = false;
+    }
+    g.lightOffsetX += (aimX() - g.lightOffsetX) / 5;
+    g.lightOffsetY += (aimY() - g.lightOffsetY) / 5;
     return true;
 }
 
 void shutdownGame() {
-    delete gameState.hudTexture;
-    delete gameState.flashlightTexture;
-    delete gameState.sound;
-    delete gameState.graphics;
-    gameState.hudTexture = nullptr;
-    gameState.flashlightTexture = nullptr;
-    gameState.sound = nullptr;
-    gameState.graphics = nullptr;
+    GameState& g = gameState;
+    delete g.hudTexture;
+    delete g.flashlightTexture;
+    delete g.player;
+    delete g.world;
+    delete g.sound;
+    delete g.graphics;
+    g.hudTexture = nullptr;
+    g.flashlightTexture = nullptr;
+    g.player = nullptr;
+    g.world = nullptr;
+    g.sound = nullptr;
+    g.recordedAudio = nullptr;
+    g.graphics = nullptr;
 }

@@ -51,6 +51,9 @@ class Graphics {
     void setClearColor(float r, float g, float b);
     // Components above 1 are clamped to 1; lower values are kept as given.
     void setBaseColor(float r, float g, float b);
+    float baseRed() const { return colorRed_; }
+    float baseGreen() const { return colorGreen_; }
+    float baseBlue() const { return colorBlue_; }
     // Restores the base colour after an effect changed the GL colour.
     void setColor();
 

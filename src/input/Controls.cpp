@@ -22,6 +22,7 @@ void Controls::calibrate() {
 }
 
 void Controls::update() {
+    input_.beginPoll();
     right = left = up = down = jump = fire = false;
 
     if (joystickPresent_) {

@@ -18,6 +18,9 @@ struct JoystickReading {
 class InputDevice {
   public:
     virtual ~InputDevice() = default;
+    // Called at the start of every controls poll; a scripted device moves on
+    // to its next step here.
+    virtual void beginPoll() {}
     // Whether the key is held now.
     virtual bool keyHeld(GameKey key) const = 0;
     // Reads the first joystick; false when no joystick answers, in which case

@@ -67,7 +67,9 @@ class World {
     // file is missing or damaged, in which case the room is unchanged.
     bool loadSection(const std::string& path);
 
-    bool isPlayerOutsideRoom() const;
+    // Whether the player has crossed an edge into a neighbouring room. An
+    // edge with no room beyond it is a wall: the player is put back inside.
+    bool isPlayerOutsideRoom();
     void leaveRoom();
     // Switches to the room covering a grid cell; false when no section covers
     // it or its file cannot be loaded (the current room then stays).
@@ -120,6 +122,9 @@ class World {
     bool bossMusicStarted = false;
     std::int32_t crushStage = 0;
     bool inDragonRoom = false;
+    // A room file failed to load during a room change (already reported);
+    // the game cannot go on.
+    bool roomLoadFailed = false;
 
     std::vector<SectionRecord> sections;
     std::int32_t currentSection = 0;
@@ -139,6 +144,8 @@ class World {
     void updateCamera();
     void updateFeature();
     void updateBlocks();
+    void runRoomEvents();
+    void crushBlock(const BlockRecord& block);
     void drawTileLayers(int firstLayer, int lastLayer);
     void drawFeature();
     template <typename TileVisitor>

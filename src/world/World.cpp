@@ -1,0 +1,361 @@
+// The World's life cycle: construction, map and room loading, room changes.
+#include "world/World.h"
+
+#include <cmath>
+#include <cstring>
+
+#include "audio/MusicTracks.h"
+#include "audio/SoundSystem.h"
+#include "common/Report.h"
+#include "enemies/EnemyList.h"
+#include "gfx/Graphics.h"
+#include "particles/ParticleSystem.h"
+#include "player/Player.h"
+#include "weapons/ProjectileSystem.h"
+
+namespace {
+
+// Rooms with rules of their own, compared exactly with the section's name.
+const char* const kStartingRoom = "starting_room.sec";
+const char* const kSaveRoom = "save_room1.sec";
+const char* const kGearboyVert = "gearboy_vert.sec";
+const char* const kGearboyPassage = "gearboyfeeling_passage.sec";
+const char* const kFloodedRoom = "fernvale_vertical.sec";
+const char* const kDarkRoomA = "fernvale_roll-under.sec";
+const char* const kDarkRoomB = "fernvale_roll-corner.sec";
+const char* const kBridgeRoom = "bridge_and_under.sec";
+const char* const kDragonRoom = "dragon_fight_room.sec";
+
+// The flush target's tile once the water has drained.
+constexpr std::int32_t kDrainedFlushTile = 40;
+
+constexpr float kCellWidth = 320.0f;
+constexpr float kCellHeight = 240.0f;
+
+std::string folderOf(const std::string& path) {
+    const std::size_t slash = path.find_last_of("/\\");
+    return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
+}
+
+void reportDataError(const std::string& path, const std::string& problem) {
+    const std::string text = "Cannot load " + path + ": " + problem;
+    showMessage(text.c_str(), "ERROR", BoxIcon::Exclamation);
+}
+
+}  // namespace
+
+World::World(Graphics* graphics) : graphics(graphics) {
+    graphics->loadTexture(tilesets[0], "data\\tiles_test.tga");
+    graphics->loadTexture(tilesets[1], "data\\tiles_combo1.tga");
+    graphics->loadTexture(tilesets[2], "data\\tiles_test-gearboy.tga");
+    graphics->loadTexture(itemsTexture, "data\\items.tga");
+    enemies = new EnemyList(graphics);
+    enemies->setWorld(this);
+    particles = new ParticleSystem(graphics);
+    graphics->setBaseColor(1, 1, 1);
+    graphics->setClearColor(0, 0, 0);
+}
+
+World::~World() {
+    for (Texture* sheet : tilesets) delete sheet;
+    delete itemsTexture;
+    delete enemies;
+    delete particles;
+}
+
+bool World::isCurrentRoom(const char* name) const {
+    return !sections.empty() && sections[currentSection].name == name;
+}
+
+void World::playSound(const char* name, int volume) {
+    if (SoundSystem* sound = graphics->getSoundSystem()) sound->play(name, volume, kOwnRate, false);
+}
+
+void World::playMusicTrack(std::int32_t track) {
+    if (SoundSystem* sound = graphics->getSoundSystem()) {
+        int current = musicTrack;
+        ::playMusicTrack(*sound, current, track);
+        musicTrack = current;
+    }
+}
+
+std::int32_t World::tileAt(int layer, int column, int row) const {
+    if (column < 0 || row < 0 || column >= width || row >= height) return 0;
+    return layers[layer][static_cast<std::size_t>(row) * width + column];
+}
+
+void World::setTile(int layer, int column, int row, std::int32_t code) {
+    if (column < 0 || row < 0 || column >= width || row >= height) return;
+    layers[layer][static_cast<std::size_t>(row) * width + column] = code;
+}
+
+bool World::loadMap(const std::string& path) {
+    MapFile map;
+    std::string error;
+    if (!readMapFile(path, map, &error)) {
+        reportDataError(path, error);
+        return false;
+    }
+    waterDrained = bridgeCollapsed = inBridgeRoom = wooshPlayed = false;
+    bossMusicStarted = inDragonRoom = musicLocked = false;
+    crushStage = 0;
+    sections = std::move(map.sections);
+    featureTaken.assign(sections.size(), false);
+    currentSection = 0;
+    tilesetIndex = 0;
+    graphics->setBaseColor(1, 1, 1);
+    graphics->setClearColor(0, 0, 0);
+    mapFolder = folderOf(path);
+    roomLoaded = false;
+    if (!loadSection(mapFolder + sections[0].name)) return false;
+
+    startPos.y += 30;
+    player->setPosition(startPos.x, startPos.y, startPos.z);
+    placeCameraOnPlayer();
+    return true;
+}
+
+bool World::loadSection(const std::string& path) {
+    RoomFile room;
+    std::string error;
+    if (!readRoomFile(path, room, &error)) {
+        reportDataError(path, error);
+        return false;
+    }
+    particles->clear();
+    applyRoom(room);
+    roomLoaded = true;
+    return true;
+}
+
+void World::applyRoom(const RoomFile& room) {
+    width = room.width;
+    height = room.height;
+    for (int k = 0; k < kLayerCount; ++k) layers[k] = room.layers[k];
+    startPos = room.startPos;
+    featurePresent = room.featurePresent != 0;
+    featurePos = room.featurePos;
+
+    if (!featureTaken[currentSection]) {
+        if (isCurrentRoom(kStartingRoom)) featureKind = kFeatureBallItem;
+        if (isCurrentRoom(kSaveRoom)) featureKind = kFeatureFormStation;
+        featureState = 0;
+    } else {
+        featurePresent = false;
+    }
+
+    enemies->clear();
+    const bool drainedFloodRoom = isCurrentRoom(kFloodedRoom) && waterDrained;
+    for (const EnemyEntry& entry : room.enemies) {
+        // Rakas live in the water; they are gone once it has drained.
+        if (drainedFloodRoom && entry.kind == 2) continue;
+        enemies->spawn(entry.pos, entry.kind, entry.flag);
+    }
+
+    blocks.clear();
+    blocks.reserve(room.blocks.size());
+    for (const BlockEntry& entry : room.blocks) {
+        BlockRecord record{
+            entry.column, entry.row, 0, entry.type, tileAt(kSolidLayer, entry.column, entry.row),
+            false};
+        blocks.push_back(record);
+        if (entry.type == kFlushTarget && isCurrentRoom(kSaveRoom) && waterDrained) {
+            setTile(kSolidLayer, entry.column, entry.row, kDrainedFlushTile);
+        }
+        if ((entry.type == kBreakableBlock || entry.type == kFlushTarget) &&
+            isCurrentRoom(kBridgeRoom) && bridgeCollapsed) {
+            setTile(kSolidLayer, entry.column, entry.row, 0);
+            setTile(4, entry.column, entry.row, 0);
+        }
+    }
+}
+
+void World::placeCameraOnPlayer() {
+    camera = vectorAdd(player->position, makeVector3(0, 20, 0));
+    prevCamera = camera;
+    drawCamera = camera;
+    cameraVelocity = makeVector3(0, 0, 0);
+    graphics->setDrawCamera(drawCamera);
+}
+
+namespace {
+
+int findSection(const std::vector<SectionRecord>& sections, std::int32_t gridX,
+                std::int32_t gridY) {
+    for (std::size_t i = 0; i < sections.size(); ++i) {
+        const SectionRecord& s = sections[i];
+        if (s.gridX <= gridX && gridX < s.gridX + s.widthCells && s.gridY <= gridY &&
+            gridY < s.gridY + s.heightCells) {
+            return static_cast<int>(i);
+        }
+    }
+    return -1;
+}
+
+// The grid cell beyond the edge the player has crossed, or false when the
+// player is inside the room.
+bool exitCell(const SectionRecord& s, Vector3 p, std::int32_t& gridX, std::int32_t& gridY) {
+    const auto cellRow = static_cast<std::int32_t>(p.y / 16 / 15);
+    const auto cellColumn = static_cast<std::int32_t>(p.x / 16 / 20);
+    if (p.x < 0) {
+        gridX = s.gridX - 1;
+        gridY = s.gridY + cellRow;
+    } else if (p.x >= s.widthCells * kCellWidth) {
+        gridX = s.gridX + s.widthCells;
+        gridY = s.gridY + cellRow;
+    } else if (p.y < 0) {
+        gridX = s.gridX + cellColumn;
+        gridY = s.gridY - 1;
+    } else if (p.y >= s.heightCells * kCellHeight) {
+        gridX = s.gridX + cellColumn;
+        gridY = s.gridY + s.heightCells;
+    } else {
+        return false;
+    }
+    return true;
+}
+
+}  // namespace
+
+bool World::isPlayerOutsideRoom() {
+    const SectionRecord& s = sections[currentSection];
+    Vector3& p = player->position;
+    std::int32_t gridX = 0, gridY = 0;
+    if (!exitCell(s, p, gridX, gridY)) return false;
+    if (findSection(sections, gridX, gridY) >= 0) return true;
+    // No room lies beyond this edge: it is a wall. Put the player back just
+    // inside and stop the movement that carried it out.
+    const float right = s.widthCells * kCellWidth, top = s.heightCells * kCellHeight;
+    if (p.x < 0) {
+        p.x = 0;
+        if (player->velocity.x < 0) player->velocity.x = 0;
+    } else if (p.x >= right) {
+        p.x = std::nextafter(right, 0.0f);
+        if (player->velocity.x > 0) player->velocity.x = 0;
+    } else if (p.y < 0) {
+        p.y = 0;
+        if (player->velocity.y < 0) player->velocity.y = 0;
+    } else {
+        p.y = std::nextafter(top, 0.0f);
+        if (player->velocity.y > 0) player->velocity.y = 0;
+    }
+    return false;
+}
+
+void World::leaveRoom() {
+    const SectionRecord from = sections[currentSection];
+    Vector3 p = player->position;
+    std::int32_t gridX = 0, gridY = 0;
+    if (!exitCell(from, p, gridX, gridY)) return;
+
+    if (p.x < 0) {
+        if (!changeRoom(gridX, gridY)) return;
+        const SectionRecord& to = sections[currentSection];
+        player->setPosition(to.widthCells * kCellWidth + p.x - 4,
+                            (from.gridY - to.gridY) * kCellHeight + p.y, 0);
+    } else if (p.x >= from.widthCells * kCellWidth) {
+        player->setPosition(p.x - from.widthCells * kCellWidth, p.y, 0);
+        if (!changeRoom(gridX, gridY)) {
+            player->setPosition(p.x, p.y, p.z);
+            return;
+        }
+        const SectionRecord& to = sections[currentSection];
+        p = player->position;
+        player->setPosition(p.x + 4, (from.gridY - to.gridY) * kCellHeight + p.y, 0);
+    } else if (p.y < 0) {
+        if (!changeRoom(gridX, gridY)) return;
+        const SectionRecord& to = sections[currentSection];
+        player->setPosition((from.gridX - to.gridX) * kCellWidth + p.x,
+                            to.heightCells * kCellHeight + p.y - 4, 0);
+    } else {
+        player->setPosition(p.x, p.y - from.heightCells * kCellHeight, 0);
+        if (!changeRoom(gridX, gridY)) {
+            player->setPosition(p.x, p.y, p.z);
+            return;
+        }
+        const SectionRecord& to = sections[currentSection];
+        p = player->position;
+        player->setPosition((from.gridX - to.gridX) * kCellWidth + p.x, p.y + 4, 0);
+    }
+    placeCameraOnPlayer();
+}
+
+bool World::changeRoom(std::int32_t gridX, std::int32_t gridY) {
+    const int target = findSection(sections, gridX, gridY);
+    if (target < 0) return false;
+    const std::int32_t previous = currentSection;
+    currentSection = target;
+    if (!loadSection(mapFolder + sections[target].name)) {
+        currentSection = previous;
+        roomLoadFailed = true;
+        return false;
+    }
+    player->getProjectiles()->clear();
+    particles->clear();
+    applyRoomRules();
+    return true;
+}
+
+void World::applyRoomRules() {
+    tilesetIndex = 0;
+    if (isCurrentRoom(kSaveRoom)) tilesetIndex = 1;
+    if (isCurrentRoom(kGearboyVert) || isCurrentRoom(kGearboyPassage)) tilesetIndex = 2;
+
+    graphics->setBaseColor(1, 1, 1);
+    graphics->setClearColor(0, 0, 0);
+    player->inWater = false;
+    darkRoom = false;
+    if (isCurrentRoom(kFloodedRoom) && !waterDrained) {
+        graphics->setBaseColor(0.6f, 0.8f, 1.0f);
+        graphics->setClearColor(0, 0, 0.4f);
+        player->inWater = true;
+        if (bridgeCollapsed) {
+            graphics->setBaseColor(0.3f, 0.6f, 0.8f);
+            graphics->setClearColor(0, 0.1f, 0.2f);
+        }
+    }
+    if (isCurrentRoom(kDarkRoomA) || isCurrentRoom(kDarkRoomB)) {
+        darkRoom = true;
+        resetFlashlight = true;
+    }
+
+    if (!musicLocked) {
+        if (isCurrentRoom(kGearboyPassage) && musicTrack != 1) playMusicTrack(1);
+        if (isCurrentRoom(kBridgeRoom)) {
+            if (SoundSystem* sound = graphics->getSoundSystem()) sound->stopMusic();
+            musicTrack = -1;
+        }
+        if (isCurrentRoom(kFloodedRoom) && musicTrack != 0) playMusicTrack(0);
+    }
+
+    inBridgeRoom = false;
+    wooshPlayed = false;
+    crushStage = 0;
+    inBridgeRoom = isCurrentRoom(kBridgeRoom);
+    inDragonRoom = isCurrentRoom(kDragonRoom);
+}
+
+void World::openDoorsNearPlayer() {
+    const int column = static_cast<int>(player->position.x) / 16;
+    const int row = static_cast<int>(player->position.y) / 16;
+    const BlockRecord* door = nullptr;
+    for (const BlockRecord& b : blocks) {
+        if (b.type == kDoor && b.timer == 0 && std::abs(column - b.column) < 3 &&
+            std::abs(row - b.row) < 3) {
+            door = &b;
+            break;
+        }
+    }
+    if (!door) return;
+    playSound("door_open", 30);
+    const std::int32_t doorColumn = door->column, doorRow = door->row;
+    // Only door records open: a breakable block or the flush target beside an
+    // entry door must not go off by itself.
+    for (BlockRecord& b : blocks) {
+        if (b.type == kDoor && std::abs(b.column - doorColumn) < 3 &&
+            std::abs(b.row - doorRow) < 3) {
+            b.timer = 1;
+            b.autoClose = true;
+        }
+    }
+}

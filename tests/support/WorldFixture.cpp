@@ -1,0 +1,144 @@
+#include "support/WorldFixture.h"
+
+#include <unistd.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+
+#include "support/TestImages.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+void writeBytes(const std::string& path, const std::vector<std::uint8_t>& bytes) {
+    std::ofstream out(path, std::ios::binary);
+    out.write(reinterpret_cast<const char*>(bytes.data()),
+              static_cast<std::streamsize>(bytes.size()));
+}
+
+void fillRoom(TestRoom& t) {
+    RoomFile& room = t.room;
+    room.width = t.widthCells * 20;
+    room.height = t.heightCells * 15;
+    for (auto& layer : room.layers)
+        layer.assign(static_cast<std::size_t>(room.width) * room.height, 0);
+    for (std::size_t line = 0; line < t.solid.size(); ++line) {
+        const int row = room.height - 1 - static_cast<int>(line);
+        for (std::size_t column = 0; column < t.solid[line].size(); ++column) {
+            const int c = static_cast<int>(column);
+            if (row < 0 || c >= room.width) continue;
+            std::int32_t code = 0;
+            switch (t.solid[line][column]) {
+                case '#':
+                    code = kGroundTile;
+                    break;
+                case '=':
+                    code = kPlatformTile;
+                    break;
+                case 'B':
+                    code = kBreakableTile;
+                    room.blocks.push_back(BlockEntry{c, row, kBreakableBlock});
+                    break;
+                case 'D':
+                    code = kDoorTile;
+                    room.blocks.push_back(BlockEntry{c, row, kDoor});
+                    break;
+                case 'F':
+                    code = kFlushTile;
+                    room.blocks.push_back(BlockEntry{c, row, kFlushTarget});
+                    break;
+                default:
+                    break;
+            }
+            room.tile(kSolidLayer, c, row) = code;
+        }
+    }
+    room.startPos = t.start;
+    room.featurePresent = t.feature ? 1 : 0;
+    room.featurePos = t.featurePos;
+}
+
+}  // namespace
+
+void WorldFixture::SetUp() {
+    const char* data = std::getenv("QUASARINE_DATA_DIR");
+    if (!data || !fs::exists(fs::path(data) / "tiles_test.tga")) {
+        GTEST_SKIP() << "the game's pictures are not built (QUASARINE_DATA_DIR)";
+    }
+    previousFolder = fs::current_path().string();
+    folder = tempPath("world");
+    fs::remove_all(folder);
+    fs::create_directories(folder + "/rooms");
+    fs::create_symlink(fs::absolute(data), folder + "/data");
+    fs::current_path(folder);
+
+    graphics = new Graphics(nullGl(), input);
+    auto backend = std::make_unique<NullAudioBackend>();
+    audio = backend.get();
+    sound = new SoundSystem(std::move(backend));
+    graphics->setSoundSystem(sound);
+    for (const char* name : {"door_open", "gearboy_enemyhurt", "flush", "voidlet_item",
+                             "dragon_woosh", "big_crush", "enemy_hit", "gearboy_ricochet"}) {
+        // Every sound the world plays; the names map onto the built files.
+        const std::string file =
+            std::string("data\\sound\\") +
+            (std::string(name) == "door_open"      ? "voidlet_door_open.wav"
+             : std::string(name) == "enemy_hit"    ? "voidlet_enemy_hit.wav"
+             : std::string(name) == "flush"        ? "flush.ogg"
+             : std::string(name) == "voidlet_item" ? "voidlet_item.ogg"
+             : std::string(name) == "dragon_woosh" ? "dragon_woosh.ogg"
+                                                   : std::string(name) + ".wav");
+        sound->loadSample(file.c_str(), name);
+    }
+    player = new Player(graphics);
+    world = new World(graphics);
+    world->setPlayer(player);
+}
+
+void WorldFixture::TearDown() {
+    delete player;
+    delete world;
+    delete sound;
+    delete graphics;
+    if (!previousFolder.empty()) fs::current_path(previousFolder);
+    if (!folder.empty()) fs::remove_all(folder);
+}
+
+void WorldFixture::build(std::vector<TestRoom> rooms) {
+    MapFile map;
+    for (TestRoom& t : rooms) {
+        fillRoom(t);
+        writeBytes("rooms/" + t.name, serializeRoomFile(t.room));
+        map.sections.push_back(
+            SectionRecord{t.name, t.gridX, t.gridY, t.widthCells, t.heightCells});
+    }
+    writeBytes("rooms/test.map", serializeMapFile(map));
+    ASSERT_TRUE(world->loadMap("rooms/test.map"));
+    graphics->setWorld(world);
+    player->setWorld(world);
+    audio->log().clear();
+}
+
+std::vector<std::string> WorldFixture::takeAudio() {
+    std::vector<std::string> events;
+    AudioEventLog& log = audio->log();
+    for (std::size_t i = 0; i < log.size(); ++i) {
+        const AudioEvent& e = log.at(i);
+        if (e.kind == AudioEventKind::Play) {
+            events.push_back("play " + std::string(e.name) + " " + std::to_string(e.volume));
+        } else if (e.kind == AudioEventKind::MusicStart) {
+            events.push_back("music " + std::string(e.name) + " " + std::to_string(e.volume));
+        } else {
+            events.push_back("stop");
+        }
+    }
+    log.clear();
+    return events;
+}
+
+void WorldFixture::stepWorld(int steps) {
+    for (int i = 0; i < steps; ++i) world->update();
+}

@@ -1,0 +1,67 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "audio/NullAudioBackend.h"
+#include "audio/SoundSystem.h"
+#include "gfx/Graphics.h"
+#include "input/InputDevice.h"
+#include "player/Player.h"
+#include "world/RoomFile.h"
+#include "world/World.h"
+
+// A room described for a test: its grid place and size, and its solid layer
+// drawn as text, top row first, one character a tile:
+//   '.' empty   '#' solid ground   '=' thin platform (top half solid)
+//   'B' breakable block   'D' door tile   'F' flush target
+// Blocks and doors get their block records. Missing rows and columns are
+// empty; enemies and the start position can be added to `room` directly.
+struct TestRoom {
+    std::string name;
+    int gridX = 0;
+    int gridY = 0;
+    int widthCells = 1;
+    int heightCells = 1;
+    std::vector<std::string> solid;
+    RoomFile room;  // filled by the fixture; add enemies or a feature before build
+    Vector3 start = makeVector3(40, 40, 0);
+    bool feature = false;
+    Vector3 featurePos = makeVector3(0, 0, 0);
+};
+
+// A headless game world: the real pictures (tile collision needs their frame
+// boxes), a recording sound system, a Player and a World, in a temporary
+// working folder whose `data` links to the built data. Rooms are written by
+// the test and loaded from there.
+class WorldFixture : public ::testing::Test {
+  protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    // Writes the rooms (the first is section 0) and loads the map.
+    void build(std::vector<TestRoom> rooms);
+    // Sound names played since the last call ("play NAME VOLUME", "music
+    // FILE VOLUME", "stop"), oldest first.
+    std::vector<std::string> takeAudio();
+    // Runs the World for some steps.
+    void stepWorld(int steps);
+
+    NullInput input;
+    Graphics* graphics = nullptr;
+    NullAudioBackend* audio = nullptr;
+    SoundSystem* sound = nullptr;
+    Player* player = nullptr;
+    World* world = nullptr;
+    std::string folder;
+    std::string previousFolder;
+};
+
+// Tile codes on the cavern sheet the text pictures use.
+constexpr std::int32_t kGroundTile = 2;
+constexpr std::int32_t kPlatformTile = 15;
+constexpr std::int32_t kBreakableTile = 22;
+constexpr std::int32_t kDoorTile = 27;
+constexpr std::int32_t kFlushTile = 17;

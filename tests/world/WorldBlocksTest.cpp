@@ -1,0 +1,232 @@
+// Doors, breakable blocks, the flush target, the camera and the room feature:
+// what the World does step by step.
+#include <gtest/gtest.h>
+
+#include "particles/ParticleSystem.h"
+#include "player/BoundingBox.h"
+#include "support/WorldFixture.h"
+
+namespace {
+
+// A one-cell room: floor, a three-tile door on the right, a breakable block
+// and a flush target on the left.
+TestRoom doorRoom(const std::string& name = "doors.sec") {
+    TestRoom t;
+    t.name = name;
+    t.solid = {"",
+               "",
+               "",
+               "",
+               "",
+               "",
+               "",
+               "",
+               "",
+               "",
+               "",
+               "...................D",
+               "...................D",
+               "B.F................D",
+               "####################"};
+    return t;
+}
+
+BoundingBox shotAt(int column, int row) {
+    BoundingBox b;
+    b.set(makeVector3(16.0f * column + 8, 16.0f * row + 8, 0), makeVector3(0, 0, 0), 4, 4);
+    return b;
+}
+
+class WorldBlocks : public WorldFixture {
+  protected:
+    std::int32_t solidAt(int column, int row) { return world->tileAt(kSolidLayer, column, row); }
+};
+
+}  // namespace
+
+TEST_F(WorldBlocks, AShotDoorOpensAsOneAndClosesOnItsTimeline) {
+    build({doorRoom()});
+    player->setPosition(60, 40, 0);  // far from the door
+    EXPECT_TRUE(world->boxHitsTiles(shotAt(19, 2), kWeaponHit));
+    EXPECT_EQ(takeAudio(), (std::vector<std::string>{"play door_open 30"}));
+    for (const BlockRecord& b : world->blocks) {
+        if (b.type == kDoor) {
+            EXPECT_EQ(b.timer, 1);
+        }
+    }
+    // Further hits on a moving door play nothing.
+    world->boxHitsTiles(shotAt(19, 3), kWeaponHit);
+    EXPECT_TRUE(takeAudio().empty());
+
+    std::vector<std::pair<int, std::int32_t>> changes;  // step -> code of the middle tile
+    std::vector<int> soundSteps;
+    std::int32_t last = solidAt(19, 2);
+    for (int step = 2; step <= 282; ++step) {
+        world->update();
+        if (solidAt(19, 2) != last) changes.push_back({step, last = solidAt(19, 2)});
+        if (!takeAudio().empty()) soundSteps.push_back(step);
+    }
+    EXPECT_EQ(changes, (std::vector<std::pair<int, std::int32_t>>{
+                           {22, kDoorTile + 1}, {30, 0}, {272, kDoorTile + 1}, {280, kDoorTile}}));
+    EXPECT_EQ(soundSteps, std::vector<int>{250});
+    for (const BlockRecord& b : world->blocks) EXPECT_EQ(b.timer, 0);
+}
+
+TEST_F(WorldBlocks, TheEntryDoorWaitsForThePlayerToWalkAway) {
+    build({doorRoom()});
+    player->setPosition(300, 40, 0);  // in the doorway, as if just arrived
+    world->openDoorsNearPlayer();
+    EXPECT_EQ(takeAudio(), (std::vector<std::string>{"play door_open 30"}));
+    // Only the door's records open: the block and the flush target stay.
+    for (const BlockRecord& b : world->blocks) {
+        if (b.type != kDoor) {
+            EXPECT_EQ(b.timer, 0);
+        }
+    }
+    stepWorld(200);
+    EXPECT_EQ(solidAt(19, 2), 0);
+    for (const BlockRecord& b : world->blocks) {
+        if (b.type == kDoor) {
+            EXPECT_EQ(b.timer, 249);
+        }
+    }
+    EXPECT_TRUE(takeAudio().empty());
+
+    // Two tiles away horizontally: the doors close together with one sound.
+    player->setPosition(19 * 16 - 24, 40, 0);
+    world->update();
+    EXPECT_EQ(takeAudio(), (std::vector<std::string>{"play door_open 30"}));
+    stepWorld(40);
+    EXPECT_EQ(solidAt(19, 2), kDoorTile);
+    EXPECT_TRUE(takeAudio().empty());
+
+    // With no door within two tiles nothing opens and nothing sounds.
+    player->setPosition(100, 40, 0);
+    world->openDoorsNearPlayer();
+    EXPECT_TRUE(takeAudio().empty());
+}
+
+TEST_F(WorldBlocks, AShotBlockBreaksOnTheNextUpdateWithABurst) {
+    build({doorRoom()});
+    player->setPosition(200, 40, 0);
+    EXPECT_TRUE(world->boxHitsTiles(shotAt(0, 1), kWeaponHit));
+    EXPECT_EQ(takeAudio(), (std::vector<std::string>{"play gearboy_enemyhurt 20"}));
+    EXPECT_EQ(solidAt(0, 1), kBreakableTile);
+    world->update();
+    EXPECT_EQ(solidAt(0, 1), 0);
+    const ParticleSystem& particles = *world->getParticles();
+    ASSERT_EQ(particles.activeCount(), 1);
+    EXPECT_FLOAT_EQ(particles.particle(0).position.x, 8);
+    EXPECT_FLOAT_EQ(particles.particle(0).position.y, 24);
+    EXPECT_EQ(particles.particle(0).frame, 8);
+    // A probe never sets anything off.
+    world->boxHitsTiles(shotAt(19, 2), kProbeHit);
+    EXPECT_TRUE(takeAudio().empty());
+}
+
+TEST_F(WorldBlocks, TheFlushTargetWorksOnlyInTheSaveRoomAndOnlyOnce) {
+    build({doorRoom("other.sec"), doorRoom("save_room1.sec")});
+    world->sections[1].gridX = 1;
+    player->setPosition(200, 40, 0);
+    EXPECT_TRUE(world->boxHitsTiles(shotAt(2, 1), kWeaponHit));
+    EXPECT_FALSE(world->waterDrained);
+    EXPECT_TRUE(takeAudio().empty());
+
+    ASSERT_TRUE(world->changeRoom(1, 0));
+    takeAudio();
+    world->resumeMusic = true;
+    EXPECT_TRUE(world->boxHitsTiles(shotAt(2, 1), kWeaponHit));
+    EXPECT_TRUE(world->waterDrained);
+    EXPECT_EQ(world->freezeTimer, 100);
+    EXPECT_FALSE(world->resumeMusic);
+    EXPECT_EQ(solidAt(2, 1), 40);
+    EXPECT_EQ(takeAudio(), (std::vector<std::string>{"play flush 100"}));
+    world->freezeTimer = 0;
+    world->boxHitsTiles(shotAt(2, 1), kWeaponHit);
+    EXPECT_EQ(world->freezeTimer, 0);
+    EXPECT_TRUE(takeAudio().empty());
+    // Coming back, the drained target keeps its drained tile.
+    ASSERT_TRUE(world->changeRoom(1, 0));
+    EXPECT_EQ(solidAt(2, 1), 40);
+    for (const BlockRecord& b : world->blocks) {
+        if (b.type == kFlushTarget) {
+            EXPECT_EQ(b.savedTile, kFlushTile);
+        }
+    }
+}
+
+TEST_F(WorldBlocks, TheCameraRestsAboveThePlayerInsideTheRoom) {
+    TestRoom wide = doorRoom();
+    wide.widthCells = 2;
+    wide.heightCells = 2;
+    build({wide});
+    player->setPosition(300.7f, 200.2f, 0);
+    stepWorld(300);
+    // x settles on the truncated target; y stops inside the 3-unit dead zone.
+    EXPECT_FLOAT_EQ(world->camera.x, 300);
+    EXPECT_NEAR(world->camera.y, 220, 3);
+    stepWorld(200);
+    const float restY = world->camera.y;
+    stepWorld(50);
+    EXPECT_FLOAT_EQ(world->camera.y, restY);
+    // Vertical moves within the dead zone leave the camera where it is.
+    player->setPosition(300.7f, restY - 20 + 2.5f, 0);
+    stepWorld(50);
+    EXPECT_FLOAT_EQ(world->camera.y, restY);
+    // Near the corner the view stays inside the room.
+    player->setPosition(5, 5, 0);
+    stepWorld(300);
+    EXPECT_FLOAT_EQ(world->camera.x, 160);
+    EXPECT_FLOAT_EQ(world->camera.y, 120);
+    player->setPosition(635, 475, 0);
+    stepWorld(300);
+    EXPECT_FLOAT_EQ(world->camera.x, 640 - 160);
+    EXPECT_FLOAT_EQ(world->camera.y, 480 - 120);
+}
+
+TEST_F(WorldBlocks, TouchingTheBallItemFreezesTheGameAndTakesIt) {
+    TestRoom start = doorRoom("starting_room.sec");
+    start.feature = true;
+    start.featurePos = makeVector3(150, 40, 0);
+    build({start});
+    player->setPosition(60, 40, 0);
+    player->bodyBox->set(player->position, makeVector3(0, 0, 0), 12, 24);
+    world->update();
+    EXPECT_EQ(world->featureState, 0);
+    player->bodyBox->set(makeVector3(150, 50, 0), makeVector3(0, 0, 0), 12, 24);
+    world->update();
+    EXPECT_EQ(world->featureState, 1);
+    EXPECT_EQ(world->freezeTimer, 360);
+    EXPECT_TRUE(world->resumeMusic);
+    EXPECT_TRUE(player->hasBall);
+    EXPECT_TRUE(world->featureTaken[0]);
+    EXPECT_EQ(takeAudio(), (std::vector<std::string>{"play voidlet_item 40"}));
+    EXPECT_FALSE(sound->musicPlaying());
+    // It stays shown while the fanfare runs, and is done after the freeze.
+    world->update();
+    EXPECT_EQ(world->featureState, 1);
+    world->freezeTimer = 0;
+    world->update();
+    EXPECT_EQ(world->featureState, 2);
+    EXPECT_TRUE(takeAudio().empty());
+}
+
+TEST_F(WorldBlocks, TileQueriesUseEachTilesFrameBox) {
+    build({doorRoom()});
+    // Standing 0.2 units into the floor: its tiles' boxes are 15 x 15 around
+    // (centre - 0.5), so the top is at 8 - 0.5 + 7.5 = 15.
+    BoundingBox body;
+    body.set(makeVector3(100, 15 + 12 - 0.2f, 0), makeVector3(1, -3, 0), 12, 24);
+    EXPECT_TRUE(world->pushBoxOutOfTiles(body));
+    EXPECT_FLOAT_EQ(body.position.y, 15 + 12);
+    EXPECT_FLOAT_EQ(body.velocity.y, 0);
+    EXPECT_FLOAT_EQ(body.velocity.x, 1);
+    // Beyond the room nothing is solid; empty cells never collide.
+    body.set(makeVector3(-100, -100, 0), makeVector3(0, 0, 0), 12, 24);
+    EXPECT_FALSE(world->pushBoxOutOfTiles(body));
+    body.set(makeVector3(100, 120, 0), makeVector3(0, 0, 0), 12, 24);
+    EXPECT_FALSE(world->boxHitsTiles(body, kProbeHit));
+    world->setTile(kSolidLayer, 6, 7, -5);
+    body.set(makeVector3(104, 120, 0), makeVector3(0, 0, 0), 12, 24);
+    EXPECT_FALSE(world->boxHitsTiles(body, kProbeHit));
+}
