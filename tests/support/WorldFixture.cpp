@@ -107,15 +107,19 @@ void WorldFixture::TearDown() {
     if (!folder.empty()) fs::remove_all(folder);
 }
 
-void WorldFixture::build(std::vector<TestRoom> rooms) {
+void writeTestRooms(const std::string& folder, std::vector<TestRoom>& rooms) {
     MapFile map;
     for (TestRoom& t : rooms) {
         fillRoom(t);
-        writeBytes("rooms/" + t.name, serializeRoomFile(t.room));
+        writeBytes(folder + "/" + t.name, serializeRoomFile(t.room));
         map.sections.push_back(
             SectionRecord{t.name, t.gridX, t.gridY, t.widthCells, t.heightCells});
     }
-    writeBytes("rooms/test.map", serializeMapFile(map));
+    writeBytes(folder + "/test.map", serializeMapFile(map));
+}
+
+void WorldFixture::build(std::vector<TestRoom> rooms) {
+    writeTestRooms("rooms", rooms);
     ASSERT_TRUE(world->loadMap("rooms/test.map"));
     graphics->setWorld(world);
     player->setWorld(world);

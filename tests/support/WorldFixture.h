@@ -32,6 +32,10 @@ struct TestRoom {
     Vector3 featurePos = makeVector3(0, 0, 0);
 };
 
+// Writes the rooms (the first is section 0) and their map, test.map, into a
+// folder.
+void writeTestRooms(const std::string& folder, std::vector<TestRoom>& rooms);
+
 // A headless game world: the real pictures (tile collision needs their frame
 // boxes), a recording sound system, a Player and a World, in a temporary
 // working folder whose `data` links to the built data. Rooms are written by

@@ -1,0 +1,93 @@
+// The game must run 90 update steps per second of real time whatever the
+// display does. Frames feed the step accumulator; the pacer decides the rate
+// that turns frames into steps, and sleeps when swaps do not pace the loop.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "app/FramePacer.h"
+
+namespace {
+
+// A clock whose frames take a fixed drawing time, with swaps that either wait
+// for the next refresh of a display or return at once.
+class SimulatedDisplay : public FrameClock {
+public:
+    SimulatedDisplay(double refreshRate, bool swapsWait, double drawSeconds)
+        : refresh_(refreshRate), swapsWait_(swapsWait), draw_(drawSeconds) {}
+
+    double now() override { return now_; }
+    void sleepUntil(double seconds) override {
+        now_ = std::max(now_, seconds);
+        ++sleeps;
+    }
+    // Draw a frame and swap it.
+    void presentFrame() {
+        now_ += draw_;
+        if (swapsWait_) {
+            const double period = 1.0 / refresh_;
+            now_ = (static_cast<long long>(now_ / period) + 1) * period;
+        }
+    }
+
+    int sleeps = 0;
+
+private:
+    double refresh_;
+    bool swapsWait_;
+    double draw_;
+    double now_ = 0;
+};
+
+// Runs the loop for `seconds` of simulated time and returns update steps per
+// second, counted the way the game counts them.
+double stepsPerSecond(SimulatedDisplay& display, FramePacer& pacer, double seconds) {
+    float accumulator = 1.0f;
+    long steps = 0;
+    const double start = display.now();
+    while (display.now() - start < seconds) {
+        const float step = static_cast<float>(pacer.rate() / 90.0);
+        while (accumulator > 0) {
+            accumulator -= step;
+            ++steps;
+        }
+        accumulator += 1.0f;  // the frame drawn
+        display.presentFrame();
+        pacer.frameShown();
+    }
+    return steps / (display.now() - start);
+}
+
+}  // namespace
+
+TEST(FramePacer, SynchronisedDisplaysSetTheRateWhateverTheirRefresh) {
+    for (double hz : {60.0, 75.0, 144.0}) {
+        SimulatedDisplay display(hz, true, 0.002);
+        FramePacer pacer(display, hz, true, 75);
+        EXPECT_NEAR(stepsPerSecond(display, pacer, 20), 90.0, 0.9) << hz;
+        EXPECT_FALSE(pacer.pacing()) << hz;
+        EXPECT_EQ(display.sleeps, 0) << hz;  // the swap itself paces
+    }
+}
+
+TEST(FramePacer, SwapsThatDoNotWaitArePacedBySleeping) {
+    // A virtual display: the swap interval "works", the rate reads 60, yet
+    // frames come as fast as they are drawn.
+    SimulatedDisplay fast(60, false, 0.0015);
+    FramePacer claimed(fast, 60, true, 75);
+    EXPECT_NEAR(stepsPerSecond(fast, claimed, 20), 90.0, 0.9);
+    EXPECT_GT(fast.sleeps, 1000);
+
+    // No swap control and no known rate: paced at the configured rate.
+    SimulatedDisplay unknown(0, false, 0.001);
+    FramePacer fallback(unknown, 0, false, 75);
+    EXPECT_DOUBLE_EQ(fallback.rate(), 75);
+    EXPECT_NEAR(stepsPerSecond(unknown, fallback, 20), 90.0, 0.9);
+}
+
+TEST(FramePacer, AMachineTooSlowForTheDisplayKeepsTheGameSpeed) {
+    // 144 Hz panel, but drawing takes 9 ms: every other refresh.
+    SimulatedDisplay slow(144, true, 0.009);
+    FramePacer pacer(slow, 144, true, 75);
+    EXPECT_NEAR(stepsPerSecond(slow, pacer, 30), 90.0, 0.9);
+}

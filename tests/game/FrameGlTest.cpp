@@ -1,0 +1,136 @@
+// A whole frame drawn with the game's own objects under the offscreen driver
+// and checked by its pixels: the HUD, the blinking "READY", the fade overlay
+// and the letterbox bars of a wider window.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+
+#include "game/Game.h"
+#include "support/GlTestContext.h"
+#include "support/TestImages.h"
+#include "support/WorldFixture.h"
+#include "world/World.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+int drawableWidth = 640;
+void testDrawable(int& width, int& height) {
+    width = drawableWidth;
+    height = 480;
+}
+
+class FrameGl : public ::testing::Test {
+protected:
+    void SetUp() override {
+        REQUIRE_GL();
+        const char* data = std::getenv("QUASARINE_DATA_DIR");
+        if (!data || !fs::exists(fs::path(data) / "font.tga")) {
+            GTEST_SKIP() << "the game's data is not built (QUASARINE_DATA_DIR)";
+        }
+        previous_ = fs::current_path();
+        folder_ = tempPath("frame");
+        fs::remove_all(folder_);
+        fs::create_directories(folder_ + "/data/map");
+        for (const auto& entry : fs::directory_iterator(data)) {
+            if (entry.path().filename() == "map") continue;
+            fs::create_symlink(fs::absolute(entry.path()),
+                               folder_ + "/data/" + entry.path().filename().string());
+        }
+        fs::current_path(folder_);
+        TestRoom room;
+        room.name = "first.sec";
+        room.solid = {"", "", "", "", "", "", "", "", "", "", "", "", "", "",
+                      "####################"};
+        room.start = makeVector3(100, 20, 0);
+        std::vector<TestRoom> rooms{room};
+        writeTestRooms("data/map", rooms);
+        drawableWidth = 640;
+        GameServices services;
+        services.gl = &realGl();
+        services.input = &input_;
+        services.mute = true;
+        services.frameRate = 90;
+        services.drawableSize = testDrawable;
+        ASSERT_TRUE(InitGame(services));
+        started_ = true;
+    }
+    void TearDown() override {
+        if (started_) shutdownGame();
+        if (!folder_.empty()) {
+            fs::current_path(previous_);
+            fs::remove_all(folder_);
+        }
+    }
+    // Reads the 640 x 480 screen; pixel(x, y) with y from the top.
+    void readScreen() {
+        screen_.assign(640 * 480 * 4, 0);
+        realGl().readBuffer(GL_BACK);
+        realGl().readPixels(0, 0, 640, 480, GL_RGBA, GL_UNSIGNED_BYTE, screen_.data());
+    }
+    const std::uint8_t* pixel(int x, int y) { return &screen_[((479 - y) * 640 + x) * 4]; }
+    int brightness(int x, int y) { return pixel(x, y)[0] + pixel(x, y)[1] + pixel(x, y)[2]; }
+    // How many pixels of a view rectangle (view pixels, y down) are bright on
+    // the screen, where the view is doubled and mirrored top to bottom.
+    int brightInView(int x0, int y0, int x1, int y1) {
+        int count = 0;
+        for (int y = y0; y < y1; ++y)
+            for (int x = x0; x < x1; ++x)
+                if (brightness(2 * x, 479 - 2 * y) > 300) ++count;
+        return count;
+    }
+
+    NullInput input_;
+    fs::path previous_;
+    std::string folder_;
+    bool started_ = false;
+    std::vector<std::uint8_t> screen_;
+};
+
+}  // namespace
+
+TEST_F(FrameGl, HudDigitsAndABlinkingReady) {
+    gameState.world->freezeTimer = 15;  // (15 / 10) mod 2 = 1: "READY" shows
+    ASSERT_TRUE(drawFrame());
+    readScreen();
+    EXPECT_GT(brightInView(142, 140, 182, 148), 20);  // "READY"
+    EXPECT_GT(brightInView(47, 205, 63, 213), 20);    // "99"
+    EXPECT_EQ(brightInView(70, 205, 100, 213), 0);    // nothing after the digits
+
+    gameState.world->freezeTimer = 25;  // off phase
+    ASSERT_TRUE(drawFrame());
+    readScreen();
+    EXPECT_EQ(brightInView(142, 140, 182, 148), 0);
+}
+
+TEST_F(FrameGl, AFullFadeHidesTheRoomButNotTheHud) {
+    gameState.world->freezeTimer = 0;
+    gameState.readyShown = false;
+    ASSERT_TRUE(drawFrame());
+    readScreen();
+    int floorLit = 0;
+    for (int x = 0; x < 640; x += 4) floorLit += brightness(x, 475) > 60 ? 1 : 0;
+    EXPECT_GT(floorLit, 20);  // the floor tiles along the bottom
+
+    gameState.fading = true;
+    gameState.fadeOverlayEnabled = true;
+    gameState.fadeLevel = 0;
+    ASSERT_TRUE(drawFrame());
+    readScreen();
+    for (int x = 0; x < 640; x += 4) EXPECT_LT(brightness(x, 475), 10) << x;
+    EXPECT_GT(brightInView(47, 205, 63, 213), 20);  // the HUD is drawn over the fade
+}
+
+TEST_F(FrameGl, AWiderWindowGetsBlackBarsAndAFourByThreePicture) {
+    gameState.world->freezeTimer = 0;
+    gameState.readyShown = false;
+    drawableWidth = 800;  // the picture is 640 wide, centred: bars of 80
+    ASSERT_TRUE(drawFrame());
+    readScreen();
+    for (int y = 0; y < 480; y += 8) EXPECT_LT(brightness(40, y), 5) << y;
+    int lit = 0;
+    for (int x = 80; x < 640; x += 4) lit += brightness(x, 475) > 60 ? 1 : 0;
+    EXPECT_GT(lit, 20);
+}

@@ -1,0 +1,162 @@
+// The fixed-step update through InitGame, with the game's own objects:
+// start-up, room-change fades, freezes and the music they hold.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+
+#include "audio/NullAudioBackend.h"
+#include "game/Game.h"
+#include "player/Player.h"
+#include "support/TestImages.h"
+#include "support/WorldFixture.h"
+#include "world/World.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+TestRoom flatRoom(const std::string& name, int gridX) {
+    TestRoom t;
+    t.name = name;
+    t.gridX = gridX;
+    t.solid = {"", "", "", "", "", "", "", "", "", "", "", "", "", "", "####################"};
+    t.start = makeVector3(100, 20, 0);
+    return t;
+}
+
+// A working folder whose data/ holds the real pictures and sounds and a map
+// of the test's own.
+class GameFlow : public ::testing::Test {
+protected:
+    void SetUp() override {
+        const char* data = std::getenv("QUASARINE_DATA_DIR");
+        if (!data || !fs::exists(fs::path(data) / "tiles_test.tga")) {
+            GTEST_SKIP() << "the game's data is not built (QUASARINE_DATA_DIR)";
+        }
+        previous_ = fs::current_path();
+        folder_ = tempPath("game");
+        fs::remove_all(folder_);
+        fs::create_directories(folder_ + "/data/map");
+        for (const auto& entry : fs::directory_iterator(data)) {
+            if (entry.path().filename() == "map") continue;
+            fs::create_symlink(fs::absolute(entry.path()), folder_ + "/data/" +
+                                                               entry.path().filename().string());
+        }
+        fs::current_path(folder_);
+    }
+    void TearDown() override {
+        if (started_) shutdownGame();
+        if (!folder_.empty()) {
+            fs::current_path(previous_);
+            fs::remove_all(folder_);
+        }
+    }
+    void start(std::vector<TestRoom> rooms) {
+        writeTestRooms("data/map", rooms);
+        GameServices services;
+        services.gl = &nullGl();
+        services.input = &input_;
+        services.headless = true;
+        services.seed = 1;
+        ASSERT_TRUE(InitGame(services));
+        started_ = true;
+    }
+    // One update step (a headless frame owes exactly one).
+    void step() {
+        gameState.timeAccumulator = 0.5f;
+        updateGame();
+    }
+    World& world() { return *gameState.world; }
+    Player& player() { return *gameState.player; }
+
+    NullInput input_;
+    fs::path previous_;
+    std::string folder_;
+    bool started_ = false;
+};
+
+}  // namespace
+
+TEST_F(GameFlow, StartUpWarmsUpAndHoldsReadyForThreeHundredFrames) {
+    start({flatRoom("first.sec", 0)});
+    EXPECT_EQ(world().freezeTimer, 300);
+    EXPECT_TRUE(gameState.readyShown);
+    EXPECT_EQ(player().appearTimer, 30);
+    EXPECT_FLOAT_EQ(player().position.y, 50);  // 30 above the stored start
+    EXPECT_EQ(world().musicTrack, 0);
+    const AudioEventLog& log = gameState.recordedAudio->log();
+    ASSERT_GE(log.size(), 1u);
+    EXPECT_STREQ(log.at(log.size() - 1).name, "data\\sound\\music_fernvale.ogg");
+    EXPECT_EQ(log.at(log.size() - 1).volume, 50);
+
+    // The freeze counts frames (update calls), not steps.
+    for (int frame = 0; frame < 299; ++frame) step();
+    EXPECT_EQ(world().freezeTimer, 1);
+    EXPECT_TRUE(gameState.readyShown);
+    step();
+    EXPECT_EQ(world().freezeTimer, 0);
+    EXPECT_FALSE(gameState.readyShown);
+}
+
+TEST_F(GameFlow, LeavingARoomHoldsTwentyOneStepsAndSwitchesOnTheTwentySecond) {
+    start({flatRoom("first.sec", 0), flatRoom("second.sec", 1)});
+    world().freezeTimer = 0;
+    for (int i = 0; i < 90; ++i) step();  // the opening fade is over
+    ASSERT_FALSE(gameState.fading);
+    EXPECT_TRUE(gameState.fadeOverlayEnabled);
+
+    player().setPosition(321, 40, 0);
+    step();  // the exit is seen at the end of this step
+    EXPECT_TRUE(gameState.fading);
+    EXPECT_EQ(gameState.fadeLevel, 85);
+    EXPECT_EQ(gameState.fadeDelta, -4);
+    const Vector3 held = world().camera;
+    for (int i = 1; i <= 21; ++i) {
+        step();
+        EXPECT_EQ(gameState.fadeLevel, 85 - 4 * i);
+        EXPECT_EQ(world().section().name, "first.sec");
+    }
+    EXPECT_FLOAT_EQ(world().camera.x, held.x);  // nothing moved
+    step();
+    EXPECT_EQ(gameState.fadeLevel, -3);
+    EXPECT_EQ(gameState.fadeDelta, 4);
+    EXPECT_EQ(world().section().name, "second.sec");
+    EXPECT_FLOAT_EQ(player().position.x, 5);
+    EXPECT_FALSE(gameState.roomChangePending);
+    // The fade-in runs 23 steps while the game plays.
+    for (int i = 0; i < 22; ++i) step();
+    EXPECT_TRUE(gameState.fading);
+    step();
+    EXPECT_EQ(gameState.fadeLevel, 89);
+    EXPECT_FALSE(gameState.fading);
+}
+
+TEST_F(GameFlow, TheFlashlightEasesAFifthOfTheWayAFrameAndJumpsOnReset) {
+    start({flatRoom("first.sec", 0)});
+    world().freezeTimer = 0;
+    step();
+    world().drawCamera.x -= 80;  // the aim is now half a view further right
+    const float before = gameState.lightOffsetX;
+    step();
+    const float wanted = (player().position.x - world().drawCamera.x) / 160;
+    EXPECT_NEAR(gameState.lightOffsetX, before + (wanted - before) / 5, 1e-5);
+    world().resetFlashlight = true;
+    step();
+    EXPECT_NEAR(gameState.lightOffsetX, (player().position.x - world().drawCamera.x) / 160, 1e-5);
+    EXPECT_FALSE(world().resetFlashlight);
+}
+
+TEST_F(GameFlow, TheItemFanfareFreezesTheGameAndTheMusicComesBack) {
+    TestRoom first = flatRoom("starting_room.sec", 0);
+    start({first});
+    world().freezeTimer = 0;
+    world().freezeTimer = 360;
+    world().resumeMusic = true;
+    gameState.recordedAudio->log().clear();
+    for (int i = 0; i < 360; ++i) step();
+    const AudioEventLog& log = gameState.recordedAudio->log();
+    ASSERT_GE(log.size(), 1u);
+    EXPECT_STREQ(log.at(log.size() - 1).name, "data\\sound\\music_fernvale.ogg");
+    EXPECT_EQ(log.at(log.size() - 1).volume, 60);  // the table's volume this time
+}

@@ -1,0 +1,94 @@
+// The headless interface every end-to-end test stands on: the real program,
+// run twice with the same seed and input, writes the same trace; a recorded
+// session replays exactly.
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "support/TestImages.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+std::string readText(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::stringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+class HeadlessRun : public ::testing::Test {
+protected:
+    void SetUp() override {
+        const char* data = std::getenv("QUASARINE_DATA_DIR");
+        if (!data || !fs::exists(fs::path(data) / "map" / "test.map")) {
+            GTEST_SKIP() << "the game's data is not built (QUASARINE_DATA_DIR)";
+        }
+        folder_ = tempPath("run");
+        fs::remove_all(folder_);
+        fs::create_directories(folder_);
+        fs::create_symlink(fs::absolute(data), folder_ + "/data");
+    }
+    void TearDown() override {
+        if (!folder_.empty()) fs::remove_all(folder_);
+    }
+    // Runs the game in the folder; returns its exit status.
+    int run(const std::string& arguments) {
+        const std::string command = "cd '" + folder_ + "' && " + QUASARINE_GAME + " " + arguments +
+                                    " > stdout.txt 2> stderr.txt";
+        const int status = std::system(command.c_str());
+        return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    }
+    std::string file(const std::string& name) { return readText(folder_ + "/" + name); }
+
+    std::string folder_;
+};
+
+}  // namespace
+
+TEST_F(HeadlessRun, SameSeedAndInputGiveTheSameTrace) {
+    std::ofstream(folder_ + "/walk.txt") << "# a short walk\n200 -\n60 R\n30 RJ\n100 LF\n";
+    ASSERT_EQ(run("--headless --frames 420 --seed 7 --input walk.txt --trace a.jsonl"), 0)
+        << file("stderr.txt");
+    ASSERT_EQ(run("--headless --frames 420 --seed 7 --input walk.txt --trace b.jsonl"), 0);
+    const std::string a = file("a.jsonl");
+    EXPECT_EQ(a, file("b.jsonl"));
+    // One line a frame, each a JSON object with the room and the player.
+    EXPECT_EQ(std::count(a.begin(), a.end(), '\n'), 420);
+    EXPECT_EQ(a.rfind("{\"frame\":1,\"room\":\"starting_room.sec\"", 0), 0u);
+    EXPECT_NE(a.find("\"audio\":[\"music data/sound/music_fernvale.ogg 50\"]"), std::string::npos);
+}
+
+TEST_F(HeadlessRun, ARecordingReplaysToTheSameTrace) {
+    std::ofstream(folder_ + "/play.txt") << "100 -\n50 R\n40 RJ\n";
+    ASSERT_EQ(run("--headless --frames 300 --seed 11 --input play.txt --record rec.txt "
+                  "--trace first.jsonl"),
+              0)
+        << file("stderr.txt");
+    const std::string recording = file("rec.txt");
+    EXPECT_EQ(recording.rfind("# seed 11\n", 0), 0u) << recording;
+    // The replay takes its seed from the recording.
+    ASSERT_EQ(run("--headless --frames 300 --input rec.txt --trace second.jsonl"), 0);
+    EXPECT_EQ(file("first.jsonl"), file("second.jsonl"));
+}
+
+TEST_F(HeadlessRun, BadArgumentsAndDamagedDataEndWithAFailureStatus) {
+    EXPECT_EQ(run("--headless"), 2);  // needs --frames
+    std::ofstream(folder_ + "/bad.txt") << "10 RX\n";
+    EXPECT_EQ(run("--headless --frames 3 --input bad.txt"), 2);
+    EXPECT_NE(file("stderr.txt").find("line 1"), std::string::npos);
+
+    // A map that is not there: reported, and the game does not start.
+    fs::remove(folder_ + "/data");
+    fs::create_directories(folder_ + "/data/map");
+    std::ofstream(folder_ + "/data/map/test.map") << "xx";
+    EXPECT_EQ(run("--headless --frames 3"), 1);
+    const std::string err = file("stderr.txt");
+    EXPECT_NE(err.find("test.map"), std::string::npos) << err;
+    EXPECT_NE(err.find("InitGame() Failed."), std::string::npos) << err;
+}
