@@ -6,9 +6,8 @@
 
 namespace {
 
-constexpr int kMeasuredFrames = 120;  // frames per measurement window
-constexpr double kTolerance = 0.05;   // how far a display may stray from its rate
-constexpr double kMaxLag = 0.25;      // seconds behind before the schedule restarts
+constexpr double kMaxLag = 0.25;     // seconds behind before the schedule restarts
+constexpr double kAveraging = 0.05;  // weight of each new frame in the average
 
 }  // namespace
 
@@ -17,6 +16,8 @@ FramePacer::FramePacer(FrameClock& clock, double displayRate, bool swapsSynchron
     : clock_(clock), rate_(fallbackRate), pacing_(true) {
     if (swapsSynchronised && displayRate > 0) {
         rate_ = displayRate;
+        displayRate_ = displayRate;
+        averageInterval_ = 1.0 / displayRate;
         pacing_ = false;
     } else {
         startPacing(displayRate > 0 ? displayRate : fallbackRate);
@@ -30,7 +31,7 @@ void FramePacer::startPacing(double rate) {
 }
 
 void FramePacer::frameShown() {
-    const double now = clock_.now();
+    double now = clock_.now();
     if (pacing_) {
         if (now < nextFrame_) {
             clock_.sleepUntil(nextFrame_);
@@ -42,20 +43,20 @@ void FramePacer::frameShown() {
         nextFrame_ += 1.0 / rate_;
         return;
     }
-    if (windowStart_ < 0) {
-        windowStart_ = now;
-        windowFrames_ = 0;
-        return;
+    const double period = 1.0 / displayRate_;
+    if (lastFrame_ >= 0 && now - lastFrame_ < 0.5 * period) {
+        // This swap did not wait for the display.
+        clock_.sleepUntil(lastFrame_ + period);
+        now = clock_.now();
     }
-    if (++windowFrames_ < kMeasuredFrames) return;
-    const double measured = windowFrames_ / (now - windowStart_);
-    windowStart_ = now;
-    windowFrames_ = 0;
-    if (measured > rate_ * (1 + kTolerance)) {
-        startPacing(rate_);  // swaps are not waiting for the display
-    } else if (measured < rate_ * (1 - kTolerance)) {
-        startPacing(measured);  // the machine cannot keep up: every other refresh, say
+    if (lastFrame_ >= 0) {
+        const double interval = now - lastFrame_;
+        if (interval < kMaxLag) {
+            averageInterval_ += (interval - averageInterval_) * kAveraging;
+            rate_ = 1.0 / averageInterval_;
+        }
     }
+    lastFrame_ = now;
 }
 
 double SystemFrameClock::now() {

@@ -8,8 +8,10 @@
 // - when they do not (no swap control, a driver that ignores it, a virtual
 //   display), frames would come as fast as the machine draws, so the pacer
 //   sleeps until each frame's time at a fixed rate instead.
-// A display that claims synchronised swaps is watched: if frames come more
-// than 5 % faster or slower than its rate, the pacer takes over.
+// A display that claims synchronised swaps is watched: the rate is the
+// measured average frame rate (so a machine that manages only every other
+// refresh still runs the game at full speed), and a frame that comes in less
+// than half a refresh (a swap that did not wait) is held back by sleeping.
 class FrameClock {
   public:
     virtual ~FrameClock() = default;
@@ -39,9 +41,9 @@ class FramePacer {
     double rate_;
     bool pacing_;
     double nextFrame_ = 0;
-    // Measurement window while trusting the display.
-    double windowStart_ = -1;
-    int windowFrames_ = 0;
+    double displayRate_ = 0;
+    double lastFrame_ = -1;
+    double averageInterval_ = 0;  // seconds, while trusting the display
 };
 
 // The real clock: SDL's high-resolution counter and SDL_Delay.
