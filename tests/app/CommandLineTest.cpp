@@ -23,7 +23,8 @@ TEST(CommandLine, FlagsAndValues) {
     EXPECT_EQ(options.frames, -1);
 
     ASSERT_TRUE(
-        parse({"--windowed", "--frames", "10", "--screenshot", "shot.png", "--no-boxes", "--mute"}, options));
+        parse({"--windowed", "--frames", "10", "--screenshot", "shot.png", "--no-boxes", "--mute"},
+              options));
     EXPECT_TRUE(options.mute);
     EXPECT_TRUE(options.windowed);
     EXPECT_TRUE(options.noBoxes);

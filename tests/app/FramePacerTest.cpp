@@ -12,7 +12,7 @@ namespace {
 // A clock whose frames take a fixed drawing time, with swaps that either wait
 // for the next refresh of a display or return at once.
 class SimulatedDisplay : public FrameClock {
-public:
+  public:
     SimulatedDisplay(double refreshRate, bool swapsWait, double drawSeconds)
         : refresh_(refreshRate), swapsWait_(swapsWait), draw_(drawSeconds) {}
 
@@ -32,7 +32,7 @@ public:
 
     int sleeps = 0;
 
-private:
+  private:
     double refresh_;
     bool swapsWait_;
     double draw_;

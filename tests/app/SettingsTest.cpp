@@ -8,16 +8,7 @@
 #include "app/Settings.h"
 #include "support/TestImages.h"
 
-namespace {
-
-std::string readText(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
-}  // namespace
+namespace {}  // namespace
 
 TEST(Settings, ValuesAreReadPositionallyWithIntegerSyntax) {
     EXPECT_EQ(parseSettings("refresh_rate = 100\nfilter = true\n").refreshRate, 100);
@@ -62,12 +53,12 @@ TEST(Settings, MissingFileIsWrittenWithTheDefaultText) {
     const Settings settings = loadSettings(path);
     EXPECT_EQ(settings.refreshRate, 75);
     EXPECT_FALSE(settings.textureFiltering);
-    EXPECT_EQ(readText(path), "refresh_rate = 75\nfilter = false\n");
+    EXPECT_EQ(readTextFile(path), "refresh_rate = 75\nfilter = false\n");
 
     // The file just written reads back the same; an edited one is honoured.
     EXPECT_EQ(loadSettings(path).refreshRate, 75);
     std::ofstream(path) << "refresh_rate = 60\nfilter = true\n";
     EXPECT_EQ(loadSettings(path).refreshRate, 60);
     EXPECT_TRUE(loadSettings(path).textureFiltering);
-    EXPECT_EQ(readText(path), "refresh_rate = 60\nfilter = true\n");
+    EXPECT_EQ(readTextFile(path), "refresh_rate = 60\nfilter = true\n");
 }

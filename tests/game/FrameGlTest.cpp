@@ -23,27 +23,17 @@ void testDrawable(int& width, int& height) {
 }
 
 class FrameGl : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         REQUIRE_GL();
-        const char* data = std::getenv("QUASARINE_DATA_DIR");
-        if (!data || !fs::exists(fs::path(data) / "font.tga")) {
-            GTEST_SKIP() << "the game's data is not built (QUASARINE_DATA_DIR)";
-        }
+        folder_ = makeGameFolder("frame");
+        if (folder_.empty()) GTEST_SKIP() << "the game's data is not built (QUASARINE_DATA_DIR)";
         previous_ = fs::current_path();
-        folder_ = tempPath("frame");
-        fs::remove_all(folder_);
-        fs::create_directories(folder_ + "/data/map");
-        for (const auto& entry : fs::directory_iterator(data)) {
-            if (entry.path().filename() == "map") continue;
-            fs::create_symlink(fs::absolute(entry.path()),
-                               folder_ + "/data/" + entry.path().filename().string());
-        }
         fs::current_path(folder_);
         TestRoom room;
         room.name = "first.sec";
-        room.solid = {"", "", "", "", "", "", "", "", "", "", "", "", "", "",
-                      "####################"};
+        room.solid = {
+            "", "", "", "", "", "", "", "", "", "", "", "", "", "", "####################"};
         room.start = makeVector3(100, 20, 0);
         std::vector<TestRoom> rooms{room};
         writeTestRooms("data/map", rooms);

@@ -28,21 +28,11 @@ TestRoom flatRoom(const std::string& name, int gridX) {
 // A working folder whose data/ holds the real pictures and sounds and a map
 // of the test's own.
 class GameFlow : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
-        const char* data = std::getenv("QUASARINE_DATA_DIR");
-        if (!data || !fs::exists(fs::path(data) / "tiles_test.tga")) {
-            GTEST_SKIP() << "the game's data is not built (QUASARINE_DATA_DIR)";
-        }
+        folder_ = makeGameFolder("game");
+        if (folder_.empty()) GTEST_SKIP() << "the game's data is not built (QUASARINE_DATA_DIR)";
         previous_ = fs::current_path();
-        folder_ = tempPath("game");
-        fs::remove_all(folder_);
-        fs::create_directories(folder_ + "/data/map");
-        for (const auto& entry : fs::directory_iterator(data)) {
-            if (entry.path().filename() == "map") continue;
-            fs::create_symlink(fs::absolute(entry.path()), folder_ + "/data/" +
-                                                               entry.path().filename().string());
-        }
         fs::current_path(folder_);
     }
     void TearDown() override {

@@ -15,15 +15,8 @@ namespace fs = std::filesystem;
 
 namespace {
 
-std::string readText(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
 class HeadlessRun : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         const char* data = std::getenv("QUASARINE_DATA_DIR");
         if (!data || !fs::exists(fs::path(data) / "map" / "test.map")) {
@@ -44,7 +37,7 @@ protected:
         const int status = std::system(command.c_str());
         return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
     }
-    std::string file(const std::string& name) { return readText(folder_ + "/" + name); }
+    std::string file(const std::string& name) { return readTextFile(folder_ + "/" + name); }
 
     std::string folder_;
 };

@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <fstream>
+#include <sstream>
+
 Image makeImage(int width, int height, Color fill) {
     Image image;
     image.width = width;
@@ -50,4 +53,11 @@ std::string writeTempTarga(const Image& image, const std::string& name, bool wit
     const std::string path = tempPath(name);
     EXPECT_TRUE(writeTargaFile(path, image, withAlpha)) << path;
     return path;
+}
+
+std::string readTextFile(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::stringstream text;
+    text << in.rdbuf();
+    return text.str();
 }

@@ -20,6 +20,9 @@ Color pixelAt(const Image& image, int row, int column);
 void fillCell(Image& image, int row0, int column0, int rows, int columns, Color c);
 bool sameColor(Color a, Color b);
 
+// The whole contents of a file ("" when it cannot be read).
+std::string readTextFile(const std::string& path);
+
 // A fresh path in the test's temporary folder.
 std::string tempPath(const std::string& name);
 // Writes the picture as a Targa (32 bits with alpha, else 24) and returns its path.

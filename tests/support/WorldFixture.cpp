@@ -118,6 +118,20 @@ void writeTestRooms(const std::string& folder, std::vector<TestRoom>& rooms) {
     writeBytes(folder + "/test.map", serializeMapFile(map));
 }
 
+std::string makeGameFolder(const std::string& name) {
+    const char* data = std::getenv("QUASARINE_DATA_DIR");
+    if (!data || !fs::exists(fs::path(data) / "tiles_test.tga")) return std::string();
+    const std::string folder = tempPath(name);
+    fs::remove_all(folder);
+    fs::create_directories(folder + "/data/map");
+    for (const auto& entry : fs::directory_iterator(data)) {
+        if (entry.path().filename() == "map") continue;
+        fs::create_symlink(fs::absolute(entry.path()),
+                           folder + "/data/" + entry.path().filename().string());
+    }
+    return folder;
+}
+
 void WorldFixture::build(std::vector<TestRoom> rooms) {
     writeTestRooms("rooms", rooms);
     ASSERT_TRUE(world->loadMap("rooms/test.map"));

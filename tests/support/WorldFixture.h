@@ -36,6 +36,11 @@ struct TestRoom {
 // folder.
 void writeTestRooms(const std::string& folder, std::vector<TestRoom>& rooms);
 
+// Makes a fresh working folder for a whole game: data/ links to every entry
+// of the built data (QUASARINE_DATA_DIR) except map/, which is an empty
+// folder for the test's own rooms. Returns "" when the data is not built.
+std::string makeGameFolder(const std::string& name);
+
 // A headless game world: the real pictures (tile collision needs their frame
 // boxes), a recording sound system, a Player and a World, in a temporary
 // working folder whose `data` links to the built data. Rooms are written by
