@@ -91,7 +91,9 @@ class Player {
     void vantaFire();
     void vantaMove(StepState& step);
     void vantaAnimate(const StepState& step);
-    void vantaBodyOffset(float& offsetY, float& width, float& height) const;
+    // Rolled into the ball, past the curling animation (animCounter counts
+    // down from 107 to 100 while curling, then runs the roll from 0).
+    bool rolled() const { return ball && animCounter <= 100; }
     void hurtVantaForm(std::int32_t damage, Vector3 source);
     void drawVantaForm(float alpha);
 

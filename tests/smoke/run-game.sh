@@ -33,7 +33,9 @@ escape)
   cat >drive.sh <<DRIVE
 "$game" --windowed --no-boxes >out.txt 2>&1 &
 pid=\$!
-sleep 2
+# Wait until the window is up (start-up is slow under the sanitizers).
+timeout 60 xdotool search --sync --onlyvisible --name Quasarine >/dev/null
+sleep 1
 xdotool mousemove 320 240 key Escape
 for i in \$(seq 100); do kill -0 \$pid 2>/dev/null || break; sleep 0.1; done
 if kill -0 \$pid 2>/dev/null; then kill \$pid; echo "still running after Escape"; exit 1; fi

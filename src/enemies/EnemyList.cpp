@@ -1,0 +1,118 @@
+#include "enemies/EnemyList.h"
+
+#include "enemies/Enemy.h"
+#include "enemies/HelmetEnemy.h"
+#include "enemies/SwoopEnemy.h"
+#include "gfx/Graphics.h"
+#include "gfx/Texture.h"
+
+namespace {
+
+// Sprite sheet of each kind code.
+const char* const kKindSheets[] = {
+    "data\\enemy_swoop.tga",
+    "data\\enemy_helmet.tga",
+    "data\\enemy_raka.tga",
+    "data\\enemy_bossdragon.tga",
+};
+constexpr int kKindCount = sizeof kKindSheets / sizeof kKindSheets[0];
+
+}  // namespace
+
+EnemyList::EnemyList(Graphics* graphics) : graphics(graphics) {}
+
+EnemyList::~EnemyList() {
+    clear();
+    for (int i = 0; i < textureCount; ++i) delete textures[i];
+}
+
+void EnemyList::setWorld(World* newWorld) {
+    world = newWorld;
+}
+
+Enemy* EnemyList::spawn(Vector3 position, std::int32_t kind, std::uint8_t flag) {
+    if (kind < 0 || kind >= kKindCount) return nullptr;
+    // TODO(raka, dragon): not built yet. Until their classes arrive, rooms
+    // that list them load without them (and their sheets stay unloaded).
+    if (kind == kRaka || kind == kBossDragon) return nullptr;
+    registerKind(kind);
+
+    // A full table keeps no new enemy. Nothing would own one made anyway, so
+    // none is made: it could never update, draw or be hit.
+    const int slot = freeSlot();
+    if (slot < 0) return nullptr;
+    Enemy* enemy = create(position, kind, flag);
+    slots[slot] = enemy;
+    enemy->setWorld(world);
+    return enemy;
+}
+
+void EnemyList::registerKind(std::int32_t kind) {
+    for (int i = 0; i < textureCount; ++i) {
+        if (textureKinds[i] == kind) return;
+    }
+    textureKinds[textureCount] = kind;
+    graphics->loadTexture(textures[textureCount], kKindSheets[kind]);
+    ++textureCount;
+}
+
+Enemy* EnemyList::create(Vector3 position, std::int32_t kind, std::uint8_t flag) const {
+    switch (kind) {
+        case kSwoop:
+            return new SwoopEnemy(graphics, position, kind, flag);
+        case kHelmet:
+            return new HelmetEnemy(graphics, position, kind, flag);
+        default:
+            return nullptr;
+    }
+}
+
+int EnemyList::freeSlot() const {
+    for (int slot = 0; slot < kCapacity; ++slot) {
+        if (!slots[slot]) return slot;
+    }
+    return -1;
+}
+
+void EnemyList::clear() {
+    for (Enemy*& enemy : slots) {
+        delete enemy;
+        enemy = nullptr;
+    }
+}
+
+Enemy* EnemyList::hitTest(BoundingBox* box) {
+    for (Enemy* enemy : slots) {
+        if (enemy && enemy->overlaps(box)) return enemy;
+    }
+    return nullptr;
+}
+
+void EnemyList::updateAll() {
+    for (Enemy*& enemy : slots) {
+        if (!enemy) continue;
+        if (!enemy->alive) {
+            delete enemy;
+            enemy = nullptr;
+        } else {
+            enemy->update();
+        }
+    }
+}
+
+void EnemyList::drawAll(float alpha) {
+    for (int i = 0; i < textureCount; ++i) {
+        bool bound = false;
+        for (Enemy* enemy : slots) {
+            if (!enemy || enemy->kind != textureKinds[i] || !enemy->alive) continue;
+            // Bind only for a kind that has someone to draw. A kind may leave
+            // the GL colour changed, so each enemy starts from the base colour.
+            if (!bound) {
+                graphics->bindTexture(textures[i]);
+                bound = true;
+            }
+            graphics->setColor();
+            enemy->draw(alpha);
+        }
+    }
+}

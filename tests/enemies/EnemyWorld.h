@@ -1,0 +1,48 @@
+#pragma once
+
+// The headless world fixture with what the enemy and shot tests reach for:
+// the enemy list, the shot pool, the particles, and a player placed by hand
+// (it is never updated here, so its body box is set as the forms leave it).
+
+#include <string>
+#include <vector>
+
+#include "enemies/Enemy.h"
+#include "enemies/EnemyList.h"
+#include "particles/ParticleSystem.h"
+#include "support/WorldFixture.h"
+#include "weapons/ProjectileSystem.h"
+
+class EnemyWorld : public WorldFixture {
+  protected:
+    // Top of a full ground tile in row r: its 15 x 15 box sits 0.5 low.
+    static float floorTop(int row) { return 16.0f * row + 15.0f; }
+
+    // One room `cells` map cells wide, drawn top row first (15 rows).
+    void buildRoom(std::vector<std::string> rows, int cells = 1,
+                   const std::string& name = "test.sec") {
+        TestRoom room;
+        room.name = name;
+        room.widthCells = cells;
+        room.solid = std::move(rows);
+        build({room});
+        placePlayer(-1000, -1000);
+    }
+
+    // The player's 12 x 30 body around (x, y).
+    void placePlayer(float x, float y) {
+        player->setPosition(x, y, 0);
+        player->bodyBox->set(player->position, makeVector3(0, 0, 0), 12, 30);
+    }
+
+    Enemy* spawn(float x, float y, std::int32_t kind) {
+        return enemies().spawn(makeVector3(x, y, 0), kind, 0);
+    }
+    void steps(int count) {
+        for (int i = 0; i < count; ++i) enemies().updateAll();
+    }
+
+    EnemyList& enemies() { return *world->getEnemies(); }
+    ProjectileSystem& shots() { return *player->getProjectiles(); }
+    ParticleSystem& particles() { return *world->getParticles(); }
+};

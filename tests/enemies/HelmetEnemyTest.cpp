@@ -1,0 +1,134 @@
+// The helmet: waking, the fan of shots, walking, ducking, falling.
+#include <gtest/gtest.h>
+
+#include "enemies/EnemyWorld.h"
+#include "enemies/HelmetEnemy.h"
+
+namespace {
+
+class Helmet : public EnemyWorld {
+  protected:
+    // A floor on row 0 and a ledge on row 6 over columns 0 to 9.
+    void SetUp() override {
+        EnemyWorld::SetUp();
+        if (IsSkipped()) return;
+        std::vector<std::string> rows(15, std::string(40, '.'));
+        rows[15 - 1 - 6] = std::string(10, '#') + std::string(30, '.');
+        rows[15 - 1 - 0] = std::string(40, '#');
+        buildRoom(rows, 2);
+    }
+
+    static constexpr float kStandY = 15.0f + 7.0f;  // its 14-high box on row 0
+
+    HelmetEnemy* spawnHelmet(float x, float y = kStandY) {
+        return static_cast<HelmetEnemy*>(spawn(x, y, kHelmet));
+    }
+    // Steps until the state changes; the count, or -1.
+    int stepsToNextState(const HelmetEnemy& helmet, int limit = 500) {
+        const int state = helmet.state;
+        for (int step = 1; step <= limit; ++step) {
+            enemies().updateAll();
+            if (helmet.state != state) return step;
+        }
+        return -1;
+    }
+};
+
+}  // namespace
+
+TEST_F(Helmet, WakesAfterItsHidingTimeOnlyWithThePlayerStrictlyWithin100) {
+    HelmetEnemy* helmet = spawnHelmet(150);
+    placePlayer(250, 30);  // exactly 100 away
+    EXPECT_EQ(stepsToNextState(*helmet, 300), -1);
+
+    struct Case {
+        float playerX;
+        int facing;
+    };
+    for (const Case c : {Case{249.9f, 1}, Case{50.1f, 0}, Case{150, 1}}) {  // level: right
+        SCOPED_TRACE(c.playerX);
+        enemies().clear();
+        helmet = spawnHelmet(150);
+        placePlayer(c.playerX, 30);
+        EXPECT_EQ(stepsToNextState(*helmet), 51);  // its timer starts at 50
+        EXPECT_EQ(helmet->state, HelmetEnemy::kRising);
+        EXPECT_EQ(helmet->facing, c.facing);
+    }
+}
+
+TEST_F(Helmet, FiresAFanOfThreeOnItsFiftiethRisingStepThenWalksAtThePlayer) {
+    HelmetEnemy* helmet = spawnHelmet(150);
+    placePlayer(100, 30);  // on its left
+    ASSERT_EQ(stepsToNextState(*helmet), 51);
+    steps(49);
+    EXPECT_EQ(helmet->frame, 2);
+    EXPECT_EQ(shots().activeCount(), 0);
+    steps(1);
+    ASSERT_EQ(shots().activeCount(), 3);
+    const float fan[3][2] = {{-2, 2}, {-2.5f, 0}, {-2, -2}};
+    for (int i = 0; i < 3; ++i) {
+        EXPECT_EQ(shots().projectile(i).kind, kHelmetShot);
+        EXPECT_EQ(shots().projectile(i).velocity.x, fan[i][0]);
+        EXPECT_EQ(shots().projectile(i).velocity.y, fan[i][1]);
+        EXPECT_FLOAT_EQ(shots().projectile(i).position.x, 150);
+    }
+
+    // The player crosses over; on the 120th step it turns to walk at them.
+    placePlayer(200, 30);
+    steps(69);
+    EXPECT_EQ(helmet->state, HelmetEnemy::kRising);
+    steps(1);
+    EXPECT_EQ(helmet->state, HelmetEnemy::kWalking);
+    EXPECT_EQ(helmet->facing, 1);
+    EXPECT_EQ(shots().activeCount(), 3);
+}
+
+TEST_F(Helmet, WalksOneWayForAtMost101StepsThenHides) {
+    HelmetEnemy* helmet = spawnHelmet(150);
+    placePlayer(240, 30);
+    steps(51 + 120);
+    ASSERT_EQ(helmet->state, HelmetEnemy::kWalking);
+    placePlayer(0, 30);  // behind it now: it keeps its way
+    std::vector<int> frames;
+    for (int step = 1; step <= 100; ++step) {
+        const float lastX = helmet->position.x;
+        steps(1);
+        frames.push_back(helmet->frame);
+        EXPECT_GT(helmet->position.x, lastX);
+    }
+    EXPECT_EQ(helmet->state, HelmetEnemy::kWalking);
+    EXPECT_EQ(std::vector<int>(frames.begin() + 8, frames.begin() + 11),
+              (std::vector<int>{3, 4, 4}));
+    EXPECT_NEAR(helmet->position.y, kStandY, 0.01f);
+    steps(1);
+    EXPECT_EQ(helmet->state, HelmetEnemy::kHiding);
+}
+
+TEST_F(Helmet, DucksTheSameStepThePlayerIsOnTopOrRightBesideIt) {
+    struct Case {
+        float dx, dy;
+        bool ducks;
+    };
+    for (const Case c : {Case{9.9f, 39.9f, true}, Case{-9.9f, -39.9f, true}, Case{10, 0, false},
+                         Case{0, 40, false}}) {
+        SCOPED_TRACE(testing::Message() << c.dx << ", " << c.dy);
+        enemies().clear();
+        HelmetEnemy* helmet = spawnHelmet(150);
+        placePlayer(240, 30);
+        steps(51 + 120 + 5);
+        ASSERT_EQ(helmet->state, HelmetEnemy::kWalking);
+        placePlayer(helmet->position.x + c.dx, helmet->position.y + c.dy);
+        steps(1);
+        EXPECT_EQ(helmet->state, c.ducks ? HelmetEnemy::kHiding : HelmetEnemy::kWalking);
+    }
+}
+
+TEST_F(Helmet, FallsOffALedgeEvenWhileHiding) {
+    HelmetEnemy* onLedge = spawnHelmet(100, 16 * 6 + kStandY);
+    HelmetEnemy* pastLedge = spawnHelmet(300, 16 * 6 + kStandY);
+    placePlayer(600, 30);
+    steps(200);
+    EXPECT_EQ(pastLedge->state, HelmetEnemy::kHiding);
+    EXPECT_NEAR(pastLedge->position.y, kStandY, 0.01f);
+    EXPECT_NEAR(onLedge->position.y, 16 * 6 + kStandY, 0.01f);
+}

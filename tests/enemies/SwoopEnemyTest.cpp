@@ -1,0 +1,102 @@
+// The swoop: the dive and its steering, landing, the burst, hits.
+#include <gtest/gtest.h>
+
+#include "enemies/EnemyWorld.h"
+#include "enemies/SwoopEnemy.h"
+
+namespace {
+
+class Swoop : public EnemyWorld {
+  protected:
+    // A closed room of 20 x 15 tiles.
+    void SetUp() override {
+        EnemyWorld::SetUp();
+        if (IsSkipped()) return;
+        std::vector<std::string> rows(15, "#..................#");
+        rows.front() = rows.back() = std::string(20, '#');
+        buildRoom(rows);
+    }
+
+    SwoopEnemy* spawnSwoop(float x, float y) {
+        return static_cast<SwoopEnemy*>(spawn(x, y, kSwoop));
+    }
+};
+
+}  // namespace
+
+TEST_F(Swoop, DivesOnlyWhenThePlayerIsStrictlyWithin64Across) {
+    SwoopEnemy* right = spawnSwoop(100, 180);
+    SwoopEnemy* left = spawnSwoop(250, 180);
+    placePlayer(164, 30);  // exactly 64 from the first, 86 from the second
+    steps(50);
+    EXPECT_FALSE(right->diving);
+    EXPECT_FALSE(left->diving);
+    EXPECT_FLOAT_EQ(right->position.y, 180);
+
+    placePlayer(186.1f, 30);  // 63.9 from the second
+    steps(1);
+    EXPECT_FALSE(right->diving);
+    ASSERT_TRUE(left->diving);
+    EXPECT_FLOAT_EQ(left->position.y, 179.5f);  // it moves at -0.5 in the same step
+}
+
+TEST_F(Swoop, SteersToThePlayerLandsAndBurstsIntoFourShots100StepsLater) {
+    SwoopEnemy* swoop = spawnSwoop(100, 180);
+    placePlayer(140, 40);
+    int step = 0;
+    while (swoop->landedTimer == 0 && step < 400) {
+        steps(1);
+        ++step;
+    }
+    ASSERT_EQ(swoop->landedTimer, 1);
+    EXPECT_FALSE(swoop->diving);
+    EXPECT_NEAR(swoop->position.y - SwoopEnemy::kHeight / 2, floorTop(0), 0.01f);
+    EXPECT_GT(swoop->position.x, 120);  // drawn over toward the player
+
+    placePlayer(100, 40);  // never dives again
+    const Vector3 restingAt = swoop->position;
+    steps(99);
+    EXPECT_EQ(shots().activeCount(), 0);
+    EXPECT_FALSE(swoop->diving);
+    EXPECT_FLOAT_EQ(swoop->position.x, restingAt.x);
+    takeAudio();
+
+    steps(1);  // the 100th step after landing
+    EXPECT_FALSE(swoop->alive);
+    ASSERT_EQ(shots().activeCount(), 4);
+    const float expected[4][2] = {{4, 0}, {-4, 0}, {2.5f, 2.5f}, {-2.5f, 2.5f}};
+    for (int i = 0; i < 4; ++i) {
+        EXPECT_EQ(shots().projectile(i).kind, kSwoopShot);
+        EXPECT_EQ(shots().projectile(i).velocity.x, expected[i][0]);
+        EXPECT_EQ(shots().projectile(i).velocity.y, expected[i][1]);
+        EXPECT_FLOAT_EQ(shots().projectile(i).position.x, restingAt.x);
+    }
+    EXPECT_EQ(particles().activeCount(), 0);
+    EXPECT_TRUE(takeAudio().empty());
+}
+
+TEST_F(Swoop, AHitFreezesItMidDiveAndTheSecondKillsIt) {
+    SwoopEnemy* swoop = spawnSwoop(100, 180);
+    placePlayer(130, 40);
+    steps(20);
+    ASSERT_TRUE(swoop->diving);
+    const Vector3 frozenAt = swoop->position;
+    const Vector3 speed = swoop->velocity;
+
+    swoop->hurt(10);
+    EXPECT_EQ(takeAudio(), (std::vector<std::string>{"play enemy_hit 30"}));
+    for (int step = 1; step <= 30; ++step) {
+        steps(1);
+        EXPECT_EQ(swoop->position.y, frozenAt.y);
+        EXPECT_EQ(swoop->hurtTimer, 30 - step);
+    }
+    steps(1);  // on with the speed it had, plus one step of steering
+    EXPECT_NEAR(swoop->velocity.y, speed.y - 0.02f, 1e-5f);
+    EXPECT_LT(swoop->position.y, frozenAt.y);
+
+    swoop->hurt(10);
+    EXPECT_FALSE(swoop->alive);
+    EXPECT_EQ(takeAudio(), (std::vector<std::string>{"play enemy_hit 30"}));
+    ASSERT_EQ(particles().activeCount(), 1);
+    EXPECT_EQ(particles().particle(0).type, kParticleSmallBurst);
+}

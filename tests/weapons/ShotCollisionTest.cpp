@@ -1,0 +1,145 @@
+// What shots meet: enemies (hurt or ricochet), the player, and tiles with
+// their doors, blocks and the flush target.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "enemies/EnemyWorld.h"
+#include "enemies/HelmetEnemy.h"
+#include "enemies/SwoopEnemy.h"
+
+namespace {
+
+using Audio = std::vector<std::string>;
+
+class ShotCollision : public EnemyWorld {
+  protected:
+    // Updates the pool until slot 0 ends; the number of steps, or -1.
+    int flyUntilEnded(int limit = 200) {
+        for (int step = 1; step <= limit; ++step) {
+            shots().update();
+            if (!shots().projectile(0).active) return step;
+        }
+        return -1;
+    }
+
+    // A floor, and a wall of `wall` tiles on rows 1 to 3 of column 10 (its
+    // boxes span x 160 to 175), plus `extra` tiles at (column, row).
+    void buildWallRoom(char wall, const std::string& name = "test.sec",
+                       std::vector<std::pair<int, int>> extra = {}) {
+        std::vector<std::string> rows(15, std::string(20, '.'));
+        for (int r = 1; r <= 3; ++r) rows[14 - r][10] = wall;
+        for (const auto& cell : extra) rows[14 - cell.second][cell.first] = wall;
+        rows[14] = std::string(20, '#');
+        buildRoom(rows, 1, name);
+    }
+
+    int openedBlocks() const {
+        int count = 0;
+        for (const BlockRecord& block : world->blocks) count += block.timer != 0;
+        return count;
+    }
+};
+
+}  // namespace
+
+TEST_F(ShotCollision, GearboyShotsRicochetOffAHidingHelmetThatOtherShotsCannotHurt) {
+    buildWallRoom('#');
+    auto* helmet = static_cast<HelmetEnemy*>(spawn(100, 22, kHelmet));  // box x 94..106
+    shots().spawnPlayerShot(makeVector3(80, 22, 0), makeVector3(4, 0, 0), kGearboyShot);
+    EXPECT_EQ(flyUntilEnded(), 4);  // at x 96 its 2 x 2 box reaches the helmet
+    EXPECT_TRUE(helmet->alive);
+    EXPECT_EQ(takeAudio(), (Audio{"play gearboy_ricochet 20"}));
+    ASSERT_EQ(particles().activeCount(), 1);
+    const Particle& spark = particles().particle(0);
+    EXPECT_EQ(spark.type, kParticleStraight);
+    EXPECT_EQ(spark.frame, 1);
+    EXPECT_EQ(spark.life, 100);
+    EXPECT_FLOAT_EQ(spark.position.x, 96);
+    EXPECT_FLOAT_EQ(spark.velocity.x, -3);
+    EXPECT_FLOAT_EQ(spark.velocity.y, 3);
+
+    // A vanta shot ends on it too, with its flash, but does nothing to it.
+    shots().spawnPlayerShot(makeVector3(80, 22, 0), makeVector3(4, 0, 0), kVantaShot);
+    EXPECT_EQ(flyUntilEnded(), 4);
+    EXPECT_TRUE(helmet->alive);
+    EXPECT_TRUE(takeAudio().empty());
+    EXPECT_EQ(particles().activeCount(), 1);
+    EXPECT_EQ(shots().projectile(0).impactTimer, 4);
+
+    // Out of its helmet, one gearboy shot kills it.
+    helmet->state = HelmetEnemy::kWalking;
+    shots().spawnPlayerShot(makeVector3(80, 22, 0), makeVector3(4, 0, 0), kGearboyShot);
+    EXPECT_EQ(flyUntilEnded(), 4);
+    EXPECT_FALSE(helmet->alive);
+    EXPECT_EQ(takeAudio(), (Audio{"play gearboy_enemyhurt 30"}));
+    EXPECT_EQ(particles().particle(1).type, kParticleExplosion);
+}
+
+TEST_F(ShotCollision, EnemyShotsPassThroughWallsAndDoorsToHurtThePlayer) {
+    buildWallRoom('D');
+    placePlayer(220, 40);  // body x 214..226
+    const int health = player->health;
+    shots().spawnEnemyShot(makeVector3(120, 40, 0), makeVector3(2.5f, 0, 0), 1);
+    const int steps = flyUntilEnded();
+    EXPECT_EQ(steps, 38);  // at x 215 its box reaches the body's edge at 214
+    EXPECT_EQ(openedBlocks(), 0);
+    EXPECT_EQ(player->health, health - 10);
+
+    // While the player blinks a shot still ends on it but does no harm.
+    shots().spawnEnemyShot(makeVector3(120, 40, 0), makeVector3(2.5f, 0, 0), 1);
+    EXPECT_EQ(flyUntilEnded(), steps);
+    EXPECT_EQ(player->health, health - 10);
+
+    // A player shot stops at the first solid tile it touches.
+    shots().spawnPlayerShot(makeVector3(120, 40, 0), makeVector3(4, 0, 0), kGearboyShot);
+    EXPECT_EQ(flyUntilEnded(), 10);  // at x 160 it touches the door tile's box
+    EXPECT_EQ(openedBlocks(), 3);
+}
+
+TEST_F(ShotCollision, OneStepCanHurtAnEnemyAndOpenAWholeDoorWithOneSound) {
+    // A door three tiles high at column 10 and a lone door tile three
+    // columns on: out of the first door's reach.
+    buildWallRoom('D', "test.sec", {{13, 2}});
+    auto* swoop = static_cast<SwoopEnemy*>(spawn(158, 40, kSwoop));  // box x 153..163
+    shots().spawnPlayerShot(makeVector3(151, 40, 0), makeVector3(8, 0, 0), kVantaShot);
+    EXPECT_EQ(flyUntilEnded(), 1);  // at x 159: inside the swoop and touching the door
+    EXPECT_EQ(swoop->hitPoints, 5);
+    EXPECT_EQ(openedBlocks(), 3);
+    const Audio heard = takeAudio();
+    EXPECT_EQ(std::count(heard.begin(), heard.end(), "play door_open 30"), 1);
+    EXPECT_EQ(std::count(heard.begin(), heard.end(), "play enemy_hit 30"), 1);
+
+    // An opened door plays nothing when hit again.
+    enemies().clear();
+    shots().spawnPlayerShot(makeVector3(140, 24, 0), makeVector3(4, 0, 0), kGearboyShot);
+    EXPECT_GT(flyUntilEnded(), 0);
+    EXPECT_TRUE(takeAudio().empty());
+}
+
+TEST_F(ShotCollision, TheFlushTargetWorksOnlyInTheSaveRoomAndOnlyOnce) {
+    for (const std::string room : {"save_room2.sec", "save_room1.sec"}) {
+        SCOPED_TRACE(room);
+        buildWallRoom('F', room);
+        const bool saveRoom = room == "save_room1.sec";
+        world->freezeTimer = 0;
+        world->resumeMusic = true;
+        const std::int32_t before = world->tileAt(2, 10, 2);
+        shots().spawnPlayerShot(makeVector3(120, 40, 0), makeVector3(4, 0, 0), kGearboyShot);
+        EXPECT_EQ(flyUntilEnded(), 10);
+        EXPECT_EQ(world->waterDrained, saveRoom);
+        EXPECT_EQ(world->freezeTimer, saveRoom ? 100 : 0);
+        EXPECT_EQ(world->resumeMusic, !saveRoom);
+        EXPECT_EQ(takeAudio(), saveRoom ? Audio{"play flush 100"} : Audio());
+        // Only the tile hit (row 2, level with the shot) changes.
+        EXPECT_EQ(world->tileAt(2, 10, 2), saveRoom ? 40 : before);
+        EXPECT_EQ(world->tileAt(2, 10, 1), before);
+    }
+
+    // Drained already: a second hit only stops the shot.
+    world->freezeTimer = 0;
+    shots().spawnPlayerShot(makeVector3(120, 56, 0), makeVector3(4, 0, 0), kGearboyShot);
+    EXPECT_EQ(flyUntilEnded(), 10);
+    EXPECT_EQ(world->freezeTimer, 0);
+    EXPECT_TRUE(takeAudio().empty());
+}
