@@ -5,10 +5,13 @@
 // Run from the build folder (it reads data/ there): ./gamebench
 #include <benchmark/benchmark.h>
 
+#include "enemies/Enemy.h"
+#include "enemies/EnemyList.h"
 #include "game/Game.h"
 #include "gfx/GlApi.h"
 #include "input/InputDevice.h"
 #include "player/Player.h"
+#include "weapons/ProjectileSystem.h"
 #include "world/World.h"
 
 namespace {
@@ -34,13 +37,22 @@ bool startInBusiestRoom() {
     long bestScore = -1;
     for (std::size_t i = 0; i < world.sections.size(); ++i) {
         if (!world.changeRoom(world.sections[i].gridX, world.sections[i].gridY)) continue;
-        const long score = static_cast<long>(world.blocks.size()) * 1000 + world.width * world.height;
+        const long score =
+            static_cast<long>(world.blocks.size()) * 1000 + world.width * world.height;
         if (score > bestScore) {
             bestScore = score;
             best = i;
         }
     }
-    return world.changeRoom(world.sections[best].gridX, world.sections[best].gridY);
+    if (!world.changeRoom(world.sections[best].gridX, world.sections[best].gridY)) return false;
+    // Stand the player at the room's start, past the opening fade.
+    Player& player = *gameState.player;
+    player.setPosition(world.startPos.x, world.startPos.y + 30, 0);
+    for (int i = 0; i < 120; ++i) {
+        gameState.timeAccumulator = 0.5f;
+        updateGame();
+    }
+    return !gameState.fading && player.health > 0;
 }
 
 void BM_UpdateStep(benchmark::State& state) {
@@ -49,12 +61,43 @@ void BM_UpdateStep(benchmark::State& state) {
         return;
     }
     for (auto _ : state) {
+        gameState.player->health = 99;  // the room's enemies must not end the game
         gameState.timeAccumulator = 0.5f;
         updateGame();
     }
     shutdownGame();
 }
 BENCHMARK(BM_UpdateStep);
+
+// The busiest step the game can have: a room full of enemies (100 swoops and
+// 100 helmets) and the shot pool kept full, besides the player.
+void BM_UpdateStepCrowded(benchmark::State& state) {
+    if (!startInBusiestRoom()) {
+        state.SkipWithError("the game's data did not load");
+        return;
+    }
+    World& world = *gameState.world;
+    auto fill = [&world]() {
+        for (int i = 0; i < EnemyList::kCapacity; ++i) {
+            const float x = 24.0f + (i % 20) * 14.0f, y = 40.0f + (i / 20) * 16.0f;
+            world.getEnemies()->spawn(makeVector3(x, y, 0), i % 2 == 0 ? kSwoop : kHelmet, 0);
+        }
+    };
+    fill();
+    ProjectileSystem& shots = *gameState.player->getProjectiles();
+    long steps = 0;
+    for (auto _ : state) {
+        while (shots.activeCount() < ProjectileSystem::kCapacity) {
+            shots.spawnPlayerShot(gameState.player->position, makeVector3(3, 0, 0), 8);
+        }
+        gameState.player->health = 99;
+        gameState.timeAccumulator = 0.5f;
+        updateGame();
+        if (++steps % 400 == 0) fill();  // shots kill enemies; refill the room
+    }
+    shutdownGame();
+}
+BENCHMARK(BM_UpdateStepCrowded);
 
 void BM_DrawFrame(benchmark::State& state) {
     if (!startInBusiestRoom()) {

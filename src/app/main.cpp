@@ -58,11 +58,16 @@ int displayRefreshRate() {
 
 // Runs until Escape, a window close, or a false result from the game; with
 // --frames, also after that many drawn frames.
-void runWindowed(const CommandLine& options, Session& session, FramePacer& pacer) {
+void runWindowed(const CommandLine& options, Session& session, FramePacer& pacer,
+                 SdlInput* keyboard) {
     long framesDrawn = 0;
     for (;;) {
         SDL_Event event;
-        while (SDL_PollEvent(&event)) handleWindowEvent(event);
+        while (SDL_PollEvent(&event)) {
+            handleWindowEvent(event);
+            if (event.type == SDL_KEYDOWN && keyboard)
+                keyboard->notePress(event.key.keysym.scancode);
+        }
         if (gameWindow.quitRequested) break;
 
         // Idle pass: one update, one draw, one swap.
@@ -186,7 +191,8 @@ int main(int argc, char** argv) {
             services.frameRate = pacer.rate();
             session.hookRecorder(services);
             if (InitGame(services)) {
-                runWindowed(options, session, pacer);
+                runWindowed(options, session, pacer,
+                            options.inputPath.empty() ? &keyboard : nullptr);
                 if (gameState.failed) status = 1;
             } else {
                 showMessage("InitGame() Failed.", "ERROR", BoxIcon::Exclamation);

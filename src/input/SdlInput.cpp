@@ -10,29 +10,30 @@ SdlInput::~SdlInput() {
     if (joystick_) SDL_JoystickClose(joystick_);
 }
 
-bool SdlInput::keyHeld(GameKey key) const {
-    SDL_Scancode code = SDL_SCANCODE_UNKNOWN;
-    switch (key) {
-        case GameKey::Right:
-            code = SDL_SCANCODE_RIGHT;
-            break;
-        case GameKey::Left:
-            code = SDL_SCANCODE_LEFT;
-            break;
-        case GameKey::Up:
-            code = SDL_SCANCODE_UP;
-            break;
-        case GameKey::Down:
-            code = SDL_SCANCODE_DOWN;
-            break;
-        case GameKey::Jump:
-            code = SDL_SCANCODE_Z;
-            break;
-        case GameKey::Fire:
-            code = SDL_SCANCODE_X;
-            break;
+namespace {
+
+// The keys of the six actions, in GameKey order.
+const SDL_Scancode kKeyCodes[] = {SDL_SCANCODE_RIGHT, SDL_SCANCODE_LEFT, SDL_SCANCODE_UP,
+                                  SDL_SCANCODE_DOWN,  SDL_SCANCODE_Z,    SDL_SCANCODE_X};
+
+}  // namespace
+
+void SdlInput::notePress(SDL_Scancode code) {
+    for (int i = 0; i < kKeyCount; ++i) {
+        if (kKeyCodes[i] == code) pressedSincePoll_[i] = true;
     }
-    return keyboard_ && keyboard_[code] != 0;
+}
+
+void SdlInput::beginPoll() {
+    for (int i = 0; i < kKeyCount; ++i) {
+        pressedForPoll_[i] = pressedSincePoll_[i];
+        pressedSincePoll_[i] = false;
+    }
+}
+
+bool SdlInput::keyHeld(GameKey key) const {
+    const int i = static_cast<int>(key);
+    return pressedForPoll_[i] || (keyboard_ && keyboard_[kKeyCodes[i]] != 0);
 }
 
 bool SdlInput::readJoystick(JoystickReading& out) {

@@ -17,10 +17,18 @@ class SdlInput : public InputDevice {
     SdlInput(const SdlInput&) = delete;
     SdlInput& operator=(const SdlInput&) = delete;
 
+    // A key pressed since the last poll counts as held for the next poll even
+    // if it was released again before it, so a tap shorter than one update
+    // step is never lost. The window's event handling reports key-downs here.
+    void notePress(SDL_Scancode code);
+    void beginPoll() override;
     bool keyHeld(GameKey key) const override;
     bool readJoystick(JoystickReading& out) override;
 
   private:
+    static constexpr int kKeyCount = 6;
     const Uint8* keyboard_;
+    bool pressedSincePoll_[kKeyCount] = {};
+    bool pressedForPoll_[kKeyCount] = {};
     SDL_Joystick* joystick_ = nullptr;
 };

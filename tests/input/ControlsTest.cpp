@@ -192,3 +192,19 @@ TEST_F(SdlControls, VirtualJoystickAndKeyboardDriveTheFlags) {
     EXPECT_TRUE(controls.fire);
     SDL_JoystickClose(stick);
 }
+
+TEST_F(SdlControls, ATapBetweenTwoPollsIsNotLost) {
+    SdlInput input(keyboard_);
+    Controls controls(input);
+    // Z pressed and released again before the next poll: seen by that poll,
+    // and only by that one.
+    input.notePress(SDL_SCANCODE_Z);
+    controls.update();
+    EXPECT_TRUE(controls.jump);
+    controls.update();
+    EXPECT_FALSE(controls.jump);
+    // Keys that are no action are ignored.
+    input.notePress(SDL_SCANCODE_A);
+    controls.update();
+    EXPECT_FALSE(controls.jump || controls.fire || controls.left);
+}
