@@ -85,3 +85,18 @@ TEST_F(HeadlessRun, BadArgumentsAndDamagedDataEndWithAFailureStatus) {
     EXPECT_NE(err.find("test.map"), std::string::npos) << err;
     EXPECT_NE(err.find("InitGame() Failed."), std::string::npos) << err;
 }
+
+TEST_F(HeadlessRun, TheGearboyShootsTheFirstDoorOpenAndWalksIntoTheNextRoom) {
+    // After the "READY" pause and the appearance: step right, fire, walk on.
+    std::ofstream(folder_ + "/route.txt") << "330 -\n10 R\n5 F\n20 -\n400 R\n";
+    ASSERT_EQ(run("--headless --frames 800 --seed 5 --input route.txt --trace t.jsonl"), 0)
+        << file("stderr.txt");
+    const std::string trace = file("t.jsonl");
+    const std::size_t shot = trace.find("play gearboy_fire1");
+    const std::size_t door = trace.find("play door_open", shot);
+    const std::size_t next = trace.find("\"room\":\"ruins_hall.sec\"");
+    ASSERT_NE(shot, std::string::npos);
+    ASSERT_NE(door, std::string::npos);
+    ASSERT_NE(next, std::string::npos);
+    EXPECT_LT(door, next);
+}
