@@ -40,14 +40,6 @@ long tellMemory(void* source) {
     return static_cast<long>(static_cast<MemoryReader*>(source)->pos);
 }
 
-bool fail(PcmSound& out, std::string* error, const char* why) {
-    out.samples.clear();
-    out.channels = 0;
-    out.rate = 0;
-    if (error) *error = why;
-    return false;
-}
-
 // Decodes until the end of the stream, a hard error or the length limit.
 // Returns false on a decode error before any audio came out.
 bool decodeAll(OggVorbis_File& file, int channels, std::size_t maxSamples, PcmSound& out) {
@@ -71,27 +63,27 @@ bool decodeAll(OggVorbis_File& file, int channels, std::size_t maxSamples, PcmSo
 }  // namespace
 
 bool decodeOgg(const std::uint8_t* data, std::size_t size, PcmSound& out, std::string* error) {
-    fail(out, nullptr, "");
-    if (!data || size == 0) return fail(out, error, "empty file");
+    refuseSound(out, nullptr, "");
+    if (!data || size == 0) return refuseSound(out, error, "empty file");
     MemoryReader reader{data, size, 0};
     const ov_callbacks callbacks{readMemory, seekMemory, nullptr, tellMemory};
     OggVorbis_File file;
     if (ov_open_callbacks(&reader, &file, nullptr, 0, callbacks) != 0) {
-        return fail(out, error, "not an Ogg Vorbis file");
+        return refuseSound(out, error, "not an Ogg Vorbis file");
     }
     const vorbis_info* info = ov_info(&file, -1);
     const int channels = info ? info->channels : 0;
     const long rate = info ? info->rate : 0;
     if (channels < 1 || channels > 2 || rate < kMinSoundRate || rate > kMaxSoundRate) {
         ov_clear(&file);
-        return fail(out, error, "unsupported channel count or rate");
+        return refuseSound(out, error, "unsupported channel count or rate");
     }
     const std::size_t maxSamples =
         static_cast<std::size_t>(rate) * kMaxSampleSeconds * static_cast<std::size_t>(channels);
     const bool ok = decodeAll(file, channels, maxSamples, out);
     ov_clear(&file);
-    if (!ok) return fail(out, error, "decode error or longer than a sound effect may be");
-    if (out.samples.empty()) return fail(out, error, "no audio");
+    if (!ok) return refuseSound(out, error, "decode error or longer than a sound effect may be");
+    if (out.samples.empty()) return refuseSound(out, error, "no audio");
     // A stream cut inside a frame can leave half a stereo frame.
     out.samples.resize(out.samples.size() -
                        out.samples.size() % static_cast<std::size_t>(channels));

@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <string>
 #include <vector>
 
 // A decoded sound: signed 16-bit samples, interleaved when stereo, at the
@@ -16,6 +17,16 @@ struct PcmSound {
     }
     double seconds() const { return rate > 0 ? static_cast<double>(frames()) / rate : 0.0; }
 };
+
+// What every decoder does when it refuses a file: empties the sound, says
+// why, and returns false.
+inline bool refuseSound(PcmSound& out, std::string* error, const char* why) {
+    out.samples.clear();
+    out.channels = 0;
+    out.rate = 0;
+    if (error) *error = why;
+    return false;
+}
 
 // Limits every decoder holds a file to, so that a corrupt header can never
 // make one allocate without bound.

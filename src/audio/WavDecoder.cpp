@@ -33,14 +33,6 @@ struct Chunk {
     bool complete = false;
 };
 
-bool fail(PcmSound& out, std::string* error, const char* why) {
-    out.samples.clear();
-    out.channels = 0;
-    out.rate = 0;
-    if (error) *error = why;
-    return false;
-}
-
 // Walks the chunks after the 12-byte RIFF header and remembers the first
 // "fmt " and "data" chunks.
 void findChunks(const std::uint8_t* data, std::size_t size, Chunk& fmt, Chunk& body) {
@@ -108,21 +100,21 @@ std::int16_t convertSample(const std::uint8_t* p, const WavFormat& f) {
 bool decodeWav(const std::uint8_t* data, std::size_t size, PcmSound& out, std::string* error) {
     if (!data || size < 12 || std::memcmp(data, "RIFF", 4) != 0 ||
         std::memcmp(data + 8, "WAVE", 4) != 0) {
-        return fail(out, error, "not a RIFF WAVE file");
+        return refuseSound(out, error, "not a RIFF WAVE file");
     }
     Chunk fmt;
     Chunk body;
     findChunks(data, size, fmt, body);
     WavFormat format;
-    if (!parseFormat(fmt, format)) return fail(out, error, "missing or short fmt chunk");
-    if (!formatSupported(format)) return fail(out, error, "unsupported sample format");
-    if (!body.data) return fail(out, error, "no data chunk");
+    if (!parseFormat(fmt, format)) return refuseSound(out, error, "missing or short fmt chunk");
+    if (!formatSupported(format)) return refuseSound(out, error, "unsupported sample format");
+    if (!body.data) return refuseSound(out, error, "no data chunk");
 
     const std::size_t frameBytes = static_cast<std::size_t>(format.blockAlign);
     const std::size_t maxFrames = static_cast<std::size_t>(format.rate) * kMaxSampleSeconds;
     const std::size_t frames = body.size / frameBytes;
-    if (frames == 0) return fail(out, error, "no sample frames");
-    if (frames > maxFrames) return fail(out, error, "longer than a sound effect may be");
+    if (frames == 0) return refuseSound(out, error, "no sample frames");
+    if (frames > maxFrames) return refuseSound(out, error, "longer than a sound effect may be");
 
     const std::size_t bytesPerSample = static_cast<std::size_t>(format.bits / 8);
     const std::size_t count = frames * static_cast<std::size_t>(format.channels);

@@ -40,16 +40,7 @@ bool parseEffectStatement(const TextSource& source, const SourceLine& line, Effe
         error = source.error(line, "'" + key + "' is not an effect statement (missing 'layer'?)");
         return false;
     }
-    switch (parseLayerStatement(source, line, effect.layers.back(), error)) {
-        case LayerKey::Handled:
-            return true;
-        case LayerKey::Invalid:
-            return false;
-        case LayerKey::Unknown:
-            break;
-    }
-    error = source.error(line, "unknown statement '" + key + "'");
-    return false;
+    return applyLayerStatement(source, line, effect.layers.back(), error);
 }
 
 }  // namespace

@@ -133,4 +133,18 @@ LayerKey parseLayerStatement(const TextSource& source, const SourceLine& line, L
     return LayerKey::Invalid;
 }
 
+bool applyLayerStatement(const TextSource& source, const SourceLine& line, LayerParams& layer,
+                         std::string& error) {
+    switch (parseLayerStatement(source, line, layer, error)) {
+        case LayerKey::Handled:
+            return true;
+        case LayerKey::Invalid:
+            return false;
+        case LayerKey::Unknown:
+            break;
+    }
+    error = source.error(line, "unknown statement '" + line.words[0] + "'");
+    return false;
+}
+
 }  // namespace soundgen

@@ -25,4 +25,9 @@ enum class LayerKey { Handled, Unknown, Invalid };
 LayerKey parseLayerStatement(const TextSource& source, const SourceLine& line, LayerParams& layer,
                              std::string& error);
 
+// The last word on a statement inside a layer: applies it, or reports it as
+// unknown. False with `error` set when the statement is wrong.
+bool applyLayerStatement(const TextSource& source, const SourceLine& line, LayerParams& layer,
+                         std::string& error);
+
 }  // namespace soundgen

@@ -167,16 +167,7 @@ class SongParser {
             error = source_.error(line, "'" + key + "' before the instrument's first 'layer'");
             return false;
         }
-        switch (parseLayerStatement(source_, line, instrument.layers.back(), error)) {
-            case LayerKey::Handled:
-                return true;
-            case LayerKey::Invalid:
-                return false;
-            case LayerKey::Unknown:
-                break;
-        }
-        error = source_.error(line, "unknown statement '" + key + "'");
-        return false;
+        return applyLayerStatement(source_, line, instrument.layers.back(), error);
     }
 
     bool patternLine(const SourceLine& line, std::string& what) {
