@@ -160,6 +160,9 @@ void handleWindowEvent(const SDL_Event& event) {
         case SDL_KEYUP:
             if (event.key.keysym.scancode < SDL_NUM_SCANCODES) {
                 gameWindow.keys[event.key.keysym.scancode] = event.type == SDL_KEYDOWN;
+                if (event.type == SDL_KEYDOWN && event.key.keysym.scancode == SDL_SCANCODE_ESCAPE) {
+                    gameWindow.escapePressed = true;
+                }
             }
             break;
         case SDL_WINDOWEVENT:

@@ -14,7 +14,10 @@ struct GameWindow {
     bool windowActive = true;     // false while minimised
     bool quitRequested = false;   // the window was closed
     bool swapControlAvailable = false;
-    bool keys[SDL_NUM_SCANCODES] = {};  // by scancode: set on key-down, cleared on key-up
+    bool keys[SDL_NUM_SCANCODES] = {};
+    // Escape went down since the loop last looked: a tap whose release comes
+    // in the same batch of events still ends the game.
+    bool escapePressed = false;  // by scancode: set on key-down, cleared on key-up
 };
 
 extern GameWindow gameWindow;

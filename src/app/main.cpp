@@ -80,7 +80,7 @@ void runWindowed(const CommandLine& options, Session& session, FramePacer& pacer
             session.frameDone();
         }
         // Escape ends the game after the update, without showing the frame.
-        if (gameWindow.keys[SDL_SCANCODE_ESCAPE]) break;
+        if (gameWindow.keys[SDL_SCANCODE_ESCAPE] || gameWindow.escapePressed) break;
 
         const bool lastFrame = drew && options.frames > 0 && framesDrawn >= options.frames;
         if (lastFrame && !options.screenshotPath.empty()) {

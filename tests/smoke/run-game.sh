@@ -35,9 +35,14 @@ escape)
 pid=\$!
 # Wait until the window is up (start-up is slow under the sanitizers).
 timeout 60 xdotool search --sync --onlyvisible --name Quasarine >/dev/null
-sleep 1
-xdotool mousemove 320 240 key Escape
-for i in \$(seq 100); do kill -0 \$pid 2>/dev/null || break; sleep 0.1; done
+# Press Escape once a second (a press sent before the window has the
+# pointer and focus is lost) until the game ends, for at most 20 seconds.
+for i in \$(seq 20); do
+  sleep 1
+  kill -0 \$pid 2>/dev/null || break
+  xdotool mousemove 320 240 key Escape
+done
+for i in \$(seq 50); do kill -0 \$pid 2>/dev/null || break; sleep 0.1; done
 if kill -0 \$pid 2>/dev/null; then kill \$pid; echo "still running after Escape"; exit 1; fi
 wait \$pid
 DRIVE
