@@ -51,6 +51,19 @@ std::vector<std::uint8_t> toRgbaBytes(const Canvas& canvas) {
     return bytes;
 }
 
+// The PNG copy shows tiles the way the game does: wrap borders filled in
+// from the tile's opposite edge, so the room editor shows no cyan markers.
+std::vector<std::uint8_t> editorCopy(const Canvas& canvas) {
+    std::vector<std::uint8_t> rgba = toRgbaBytes(canvas);
+    if (canvas.width() % 32 != 0 || canvas.height() % 32 != 0) return rgba;
+    Image image;
+    image.width = canvas.width();
+    image.height = canvas.height();
+    image.rgba = rgba;
+    fillWrapBorders(image);
+    return image.rgba;
+}
+
 bool writeSheet(const fs::path& buildDir, const SheetDefinition& sheet) {
     Canvas canvas(sheet.width, sheet.height);
     sheet.draw(canvas);
@@ -67,7 +80,7 @@ bool writeSheet(const fs::path& buildDir, const SheetDefinition& sheet) {
         return false;
     }
     std::string error;
-    const std::vector<std::uint8_t> rgba = toRgbaBytes(canvas);
+    const std::vector<std::uint8_t> rgba = editorCopy(canvas);
     if (!writePngFile(png.string(), canvas.width(), canvas.height(), rgba.data(), &error)) {
         std::fprintf(stderr, "picgen: %s: %s\n", png.c_str(), error.c_str());
         return false;
