@@ -1,5 +1,6 @@
 #include "audio/MusicStream.h"
 
+#include <algorithm>
 #include <chrono>
 
 MusicStream::~MusicStream() {
@@ -30,6 +31,7 @@ bool MusicStream::start(const std::string& hostPath, float gain) {
     alSourcef(source_, AL_ROLLOFF_FACTOR, 0.0f);
     alSourcef(source_, AL_GAIN, gain);
 
+    fadeInPending_ = true;
     for (ALuint buffer : buffers_) {
         if (!fillAndQueue(buffer)) break;
     }
@@ -98,6 +100,17 @@ void MusicStream::service() {
 bool MusicStream::fillAndQueue(ALuint buffer) {
     const int frames = decoder_.read(scratch_.data(), kBufferFrames, true);
     if (frames <= 0) return false;
+    if (fadeInPending_) {
+        fadeInPending_ = false;
+        const int channels = decoder_.channels();
+        const int fadeFrames = std::min(frames, decoder_.rate() / 200);  // 5 ms
+        for (int i = 0; i < fadeFrames; ++i) {
+            for (int c = 0; c < channels; ++c) {
+                std::int16_t& sample = scratch_[static_cast<std::size_t>(i) * channels + c];
+                sample = static_cast<std::int16_t>(sample * i / fadeFrames);
+            }
+        }
+    }
     const ALenum format = decoder_.channels() == 2 ? AL_FORMAT_STEREO16 : AL_FORMAT_MONO16;
     const ALsizei bytes = frames * decoder_.channels() * static_cast<ALsizei>(sizeof(std::int16_t));
     alBufferData(buffer, format, scratch_.data(), bytes, decoder_.rate());

@@ -52,6 +52,10 @@ class MusicStream {
     ALuint source_ = 0;
     std::array<ALuint, kBufferCount> buffers_{};
     std::array<std::int16_t, kBufferFrames * 2> scratch_{};
+    // The first buffer after a start fades in over a few milliseconds: a
+    // track's first sample continues its loop's tail and need not be 0, and
+    // starting on it would click. Loops themselves join without a fade.
+    bool fadeInPending_ = false;
     std::thread thread_;
     std::mutex mutex_;
     std::condition_variable wake_;
