@@ -61,6 +61,7 @@ void Player::reset() {
     ball = false;
     somersault = false;
     somersaultAngle = 0;
+    previousSomersaultAngle = 0;
     hasBall = false;
     idleTimer = 0;
     appearTimer = 0;

@@ -68,6 +68,7 @@ class Player {
     bool ball = false;
     bool somersault = false;
     float somersaultAngle = 0;
+    float previousSomersaultAngle = 0;  // at the start of the latest step, for blending
     bool hasBall = false;
     std::int32_t idleTimer = 0;
     std::int32_t appearTimer = 0;

@@ -26,7 +26,9 @@ void Player::drawVantaForm(float alpha) {
     // Blinks after a hit: shown one step in five.
     if (invulnerableTimer % 5 != 0) return;
     if (somersault) {
-        const float a = somersaultAngle;
+        // Blended between steps like the position, so the spin is smooth on
+        // fast displays.
+        const float a = previousSomersaultAngle * (1.0f - alpha) + somersaultAngle * alpha;
         const float dx = kSomersaultRadius * std::sin(a);
         const float dy = kSomersaultRadius * std::cos(a);
         graphics->drawSprite(p.x - dx, p.y - dy, -a, 1.0f, false, kSomersaultBottomFrame);

@@ -41,6 +41,7 @@ constexpr VantaPose kBallPose = {-10, 12, -2};
 
 void Player::updateVantaForm() {
     previousPosition = position;
+    previousSomersaultAngle = somersaultAngle;
     const Controls& controls = graphics->getControls();
     if (controls.down && formChangeAllowed && onGround) {
         form = kGearboy;
@@ -108,6 +109,7 @@ void Player::vantaJumpAndBall() {
             jumpTimer = 0;
             if (controls.left || controls.right) {
                 somersaultAngle = 0;
+                previousSomersaultAngle = 0;
                 somersault = true;
             }
             playSound("vanta_jump", 20);

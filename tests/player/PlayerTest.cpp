@@ -157,6 +157,11 @@ TEST_F(PlayerObject, VantaPosesMirrorOnlyWhenStandingOrCurling) {
     EXPECT_NEAR(sprites[0].x + sprites[1].x, 200.0f, 1e-3);
     EXPECT_NEAR(sprites[0].rotation, -1.0f * 360 / 6.2831855f, 1e-3);
     EXPECT_FALSE(sprites[0].flipped || sprites[1].flipped);
+
+    // Between steps the spin is blended like the position.
+    p.previousSomersaultAngle = 0.6f;
+    sprites = drawn(0.25f);
+    EXPECT_NEAR(sprites[0].rotation, -0.7f * 360 / 6.2831855f, 1e-3);
 }
 
 TEST_F(PlayerObject, GearboyBlinksFiveStepsAndShowsTheHitBurstWhileStunned) {
