@@ -11,3 +11,6 @@ cmake -S . -B build-tests -DQUASARINE_TESTS=ON -DQUASARINE_SANITIZE=ON -DQUASARI
 cmake --build build-tests -j "$(nproc)"
 cd build-tests
 ctest --output-on-failure -j "$(nproc)"
+cd ..
+# Each libFuzzer target briefly on its seeds (skipped without clang).
+tools/fuzz-ci.sh

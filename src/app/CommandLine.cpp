@@ -1,8 +1,10 @@
 #include "app/CommandLine.h"
 
-#include <cerrno>
-#include <cstdlib>
 #include <cstring>
+#include <filesystem>
+#include <system_error>
+
+#include "common/Numbers.h"
 
 const char* const kUsageText =
     "Usage: quasarine [options]\n"
@@ -26,13 +28,23 @@ const char* const kUsageText =
 
 namespace {
 
+// Whether two paths name one file, also when they are spelled differently
+// ("a.txt", "./a.txt") and neither exists yet.
+bool samePath(const std::string& a, const std::string& b) {
+    if (a.empty() || b.empty()) return false;
+    namespace fs = std::filesystem;
+    std::error_code error;
+    const fs::path canonicalA = fs::weakly_canonical(fs::absolute(a, error), error);
+    if (error) return a == b;
+    const fs::path canonicalB = fs::weakly_canonical(fs::absolute(b, error), error);
+    if (error) return a == b;
+    return canonicalA == canonicalB;
+}
+
 // A decimal number of at least `minimum` (and at most 2^32 - 1).
 bool parseNumber(const char* text, long& out, long minimum) {
-    if (!text || *text == '\0' || *text == '-') return false;
-    errno = 0;
-    char* end = nullptr;
-    const long long value = std::strtoll(text, &end, 10);
-    if (errno != 0 || *end != '\0' || value < minimum || value > 4294967295LL) return false;
+    std::uint64_t value = 0;
+    if (!parseWholeNumber(text, static_cast<std::uint64_t>(minimum), kMaxSeed, value)) return false;
     out = static_cast<long>(value);
     return true;
 }
@@ -92,8 +104,17 @@ bool parseCommandLine(int argc, const char* const* argv, CommandLine& out, std::
             return false;
         }
     }
-    if (out.headless && out.frames < 0 && !out.help) {
+    if (out.help) return true;
+    if (out.headless && out.frames < 0) {
         error = "--headless needs --frames N";
+        return false;
+    }
+    if (out.headless && !out.screenshotPath.empty()) {
+        error = "--screenshot needs a window; it cannot be used with --headless";
+        return false;
+    }
+    if (!out.tracePath.empty() && out.tracePath != "-" && samePath(out.tracePath, out.recordPath)) {
+        error = "--trace and --record name the same file";
         return false;
     }
     return true;

@@ -2,32 +2,26 @@
 
 #include <SDL.h>
 
-#include <cmath>
-
 namespace {
 
-constexpr double kMaxLag = 0.25;     // seconds behind before the schedule restarts
-constexpr double kAveraging = 0.05;  // weight of each new frame in the average
+// An interval longer than this is a stall (a dragged window, a debugger), not
+// a frame: it is left out of the average, and a schedule that far behind
+// restarts instead of rushing frames to catch up. It also caps how many steps
+// one slow frame can owe.
+constexpr double kMaxLag = 0.25;     // seconds
+constexpr double kAveraging = 0.05;  // weight of each new interval in the average
 
 }  // namespace
 
 FramePacer::FramePacer(FrameClock& clock, double displayRate, bool swapsSynchronised,
                        double fallbackRate)
-    : clock_(clock), rate_(fallbackRate), pacing_(true) {
-    if (swapsSynchronised && displayRate > 0) {
-        rate_ = displayRate;
-        displayRate_ = displayRate;
-        averageInterval_ = 1.0 / displayRate;
-        pacing_ = false;
-    } else {
-        startPacing(displayRate > 0 ? displayRate : fallbackRate);
-    }
-}
-
-void FramePacer::startPacing(double rate) {
-    rate_ = rate;
-    pacing_ = true;
-    nextFrame_ = clock_.now() + 1.0 / rate_;
+    : clock_(clock) {
+    const bool displayKnown = displayRate > 0;
+    pacing_ = !(swapsSynchronised && displayKnown);
+    rate_ = displayKnown ? displayRate : fallbackRate;
+    period_ = 1.0 / rate_;
+    averageInterval_ = period_;
+    if (pacing_) nextFrame_ = clock_.now() + period_;
 }
 
 void FramePacer::frameShown() {
@@ -35,23 +29,23 @@ void FramePacer::frameShown() {
     if (pacing_) {
         if (now < nextFrame_) {
             clock_.sleepUntil(nextFrame_);
+            now = clock_.now();
         } else if (now - nextFrame_ > kMaxLag) {
-            // A long stall (a dragged window): start the schedule afresh
-            // rather than rushing frames to catch up.
             nextFrame_ = now;
         }
-        nextFrame_ += 1.0 / rate_;
-        return;
-    }
-    const double period = 1.0 / displayRate_;
-    if (lastFrame_ >= 0 && now - lastFrame_ < 0.5 * period) {
+        nextFrame_ += period_;
+    } else if (lastFrame_ >= 0 && now - lastFrame_ < 0.5 * period_) {
         // This swap did not wait for the display.
-        clock_.sleepUntil(lastFrame_ + period);
+        clock_.sleepUntil(lastFrame_ + period_);
         now = clock_.now();
     }
+    measure(now);
+}
+
+void FramePacer::measure(double now) {
     if (lastFrame_ >= 0) {
         const double interval = now - lastFrame_;
-        if (interval < kMaxLag) {
+        if (interval > 0 && interval < kMaxLag) {
             averageInterval_ += (interval - averageInterval_) * kAveraging;
             rate_ = 1.0 / averageInterval_;
         }

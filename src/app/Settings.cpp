@@ -1,6 +1,8 @@
 #include "app/Settings.h"
 
+#include <cerrno>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <vector>
 
@@ -32,12 +34,20 @@ Settings parseSettings(const std::string& text) {
     char value[100];
     char separator;
 
+    // The rate is read as a word and converted with the integer syntax C
+    // programs know (decimal, 0x hexadecimal, leading-0 octal; trailing
+    // letters ignored), so that a value too large for an int is caught
+    // rather than wrapped. Above kMaxRefreshRate no display runs: such a
+    // value is a typo, and it would make the frame schedule absurd.
     const std::string line1 = lineAt(text, 0);
-    int rate = 0;
-    if (std::sscanf(line1.c_str(), "%99s %c %i", key, &separator, &rate) == 3 && rate > 0) {
-        settings.refreshRate = rate;
-    } else {
-        settings.refreshRate = kDefaultRefreshRate;
+    char rateWord[100];
+    settings.refreshRate = kDefaultRefreshRate;
+    if (std::sscanf(line1.c_str(), "%99s %c %99s", key, &separator, rateWord) == 3) {
+        errno = 0;
+        const long rate = std::strtol(rateWord, nullptr, 0);
+        if (errno == 0 && rate > 0 && rate <= kMaxRefreshRate) {
+            settings.refreshRate = static_cast<int>(rate);
+        }
     }
 
     const std::string line2 = lineAt(text, 1);

@@ -12,11 +12,12 @@ struct Settings {
 };
 
 constexpr int kDefaultRefreshRate = 75;
+constexpr int kMaxRefreshRate = 500;  // hertz; a larger rate is refused
 extern const char* const kDefaultSettingsText;
 
-// Parses the file's text. A rate that is missing, unreadable, zero or negative
-// becomes 75; the filter is on only for the exact word "true". Words longer
-// than 99 characters are cut, never overrun.
+// Parses the file's text. A rate that is missing, unreadable, zero, negative,
+// above 500 or too large to hold becomes 75; the filter is on only for the exact word "true". Words
+// longer than 99 characters are cut, never overrun.
 Settings parseSettings(const std::string& text);
 
 // Reads the settings file; when it cannot be opened, writes the default file

@@ -2,7 +2,9 @@
 // or, with --headless, the same game with no window, GL, audio or joystick.
 #include <SDL.h>
 
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <ctime>
 #include <memory>
 #include <string>
@@ -24,11 +26,16 @@ namespace {
 
 void recordPoll(void* context);
 
-// Per-frame outputs shared by both loops: the trace and the recording.
+// Per-frame outputs shared by both loops: the trace and the recording. A
+// write that fails (a full disk, a closed stdout) ends the run: its output
+// would be worthless, and the program says so with a failure status.
 struct Session {
     std::FILE* trace = nullptr;
+    std::string tracePath;
     std::unique_ptr<ScriptRecorder> recorder;
+    std::string recordPath;
     long frame = 0;
+    std::string writeError;  // why an output could not be written
 
     void hookRecorder(GameServices& services) {
         if (!recorder) return;
@@ -36,9 +43,40 @@ struct Session {
         services.controlsPolledContext = recorder.get();
     }
 
-    void frameDone() {
+    // False when the trace could not be written.
+    bool frameDone() {
         ++frame;
-        if (trace) writeTraceLine(trace, frame);
+        if (!trace) return true;
+        errno = 0;
+        writeTraceLine(trace, frame);
+        if (!std::ferror(trace)) return true;
+        traceFailed();
+        return false;
+    }
+
+    // Finishes both outputs; false (with the reason in writeError) when
+    // either lost anything.
+    bool finish() {
+        if (trace) {
+            if (std::fflush(trace) != 0 || std::ferror(trace)) traceFailed();
+            if (trace != stdout && std::fclose(trace) != 0 && writeError.empty()) traceFailed();
+            trace = nullptr;
+        }
+        std::string error;
+        if (recorder && !recorder->finish(&error) && writeError.empty()) {
+            writeError = "cannot write the recording " + recordPath + ": " + error;
+        }
+        recorder.reset();
+        return writeError.empty();
+    }
+
+  private:
+    void traceFailed() {
+        if (!writeError.empty()) return;
+        const int code = errno != 0 ? errno : EIO;
+        writeError = "cannot write the trace " +
+                     (tracePath == "-" ? std::string("to standard output") : tracePath) + ": " +
+                     std::strerror(code);
     }
 };
 
@@ -77,7 +115,7 @@ void runWindowed(const CommandLine& options, Session& session, FramePacer& pacer
             if (!drawFrame()) break;
             drew = true;
             ++framesDrawn;
-            session.frameDone();
+            if (!session.frameDone()) break;
         }
         // Escape ends the game after the update, without showing the frame.
         if (gameWindow.keys[SDL_SCANCODE_ESCAPE] || gameWindow.escapePressed) break;
@@ -86,8 +124,8 @@ void runWindowed(const CommandLine& options, Session& session, FramePacer& pacer
         if (lastFrame && !options.screenshotPath.empty()) {
             std::string error;
             if (!saveScreenshot(options.screenshotPath, &error)) {
-                std::fprintf(stderr, "screenshot %s: %s\n", options.screenshotPath.c_str(),
-                             error.c_str());
+                session.writeError =
+                    "cannot save the screenshot " + options.screenshotPath + ": " + error;
             }
         }
         swapGameWindow();
@@ -105,7 +143,7 @@ void runWindowed(const CommandLine& options, Session& session, FramePacer& pacer
 void runHeadless(const CommandLine& options, Session& session) {
     for (long frame = 0; frame < options.frames; ++frame) {
         if (!updateGame() || !drawFrame()) break;
-        session.frameDone();
+        if (!session.frameDone()) break;
     }
 }
 
@@ -138,6 +176,8 @@ int main(int argc, char** argv) {
     if (options.hasSeed) seed = static_cast<std::uint32_t>(options.seed);
 
     Session session;
+    session.tracePath = options.tracePath;
+    session.recordPath = options.recordPath;
     if (!options.tracePath.empty()) {
         session.trace =
             options.tracePath == "-" ? stdout : std::fopen(options.tracePath.c_str(), "w");
@@ -202,8 +242,10 @@ int main(int argc, char** argv) {
         }
         releaseGameWindow();
     }
-    if (session.trace && session.trace != stdout) std::fclose(session.trace);
-    session.recorder.reset();
+    if (!session.finish()) {
+        std::fprintf(stderr, "quasarine: %s\n", session.writeError.c_str());
+        if (status == 0) status = 1;
+    }
     SDL_Quit();
     return status;
 }

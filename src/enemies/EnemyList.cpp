@@ -91,7 +91,9 @@ Enemy* EnemyList::hitTest(BoundingBox* box) {
 void EnemyList::updateAll() {
     for (Enemy*& enemy : slots) {
         if (!enemy) continue;
-        if (!enemy->alive) {
+        // One that fell into a bottomless drop would fall for ever: more than
+        // a screen below the room, it is gone for good.
+        if (!enemy->alive || enemy->position.y < -kLostBelow) {
             delete enemy;
             enemy = nullptr;
         } else {

@@ -16,6 +16,9 @@ class World;
 class EnemyList {
   public:
     static constexpr int kCapacity = 200;
+    // How far below the room's floor (y 0) an enemy may fall before it is
+    // removed, in world units: one screen.
+    static constexpr float kLostBelow = 240.0f;
 
     explicit EnemyList(Graphics* graphics);
     ~EnemyList();

@@ -63,8 +63,8 @@ void drawHud(Graphics& graphics, const World& world) {
     char digits[16];
     std::snprintf(digits, sizeof digits, "%.2i", gameState.player->health % 100);
     graphics.drawText(47, 205, digits);
-    // "READY" blinks 10 frames on, 10 off during the start-up pause.
-    if ((world.freezeTimer / 10) % 2 == 1 && gameState.readyShown) {
+    // "READY" blinks 12 steps on, 12 off during the start-up pause.
+    if ((world.freezeTimer / 12) % 2 == 1 && gameState.readyShown) {
         graphics.drawText(142, 140, "READY");
     }
 }

@@ -108,7 +108,7 @@ bool InitGame(const GameServices& services) {
     // Warm-up, so the first frame shows a settled world.
     pollControls();
     g.world->update();
-    g.world->freezeTimer = 300;  // the "READY" pause, in frames
+    g.world->freezeTimer = kReadyFreezeSteps;
     for (int i = 0; i < 40; ++i) g.player->update();
     for (int i = 0; i < 10; ++i) g.world->update();
     g.player->appearTimer = 30;
@@ -121,10 +121,22 @@ bool InitGame(const GameServices& services) {
 
 namespace {
 
-void runStep() {
+// A scripted hold ends after its steps, whatever else the step did.
+void countDownFreeze() {
     GameState& g = gameState;
     World& world = *g.world;
-    pollControls();
+    if (world.freezeTimer <= 0) return;
+    world.freezeTimer -= 1;
+    if (world.freezeTimer == 0) {
+        g.readyShown = false;
+        world.updateDuringFreeze = false;
+        if (world.resumeMusic) world.playMusicTrack(-1);
+    }
+}
+
+void runStepBody() {
+    GameState& g = gameState;
+    World& world = *g.world;
     g.timeAccumulator -= g.updateStep;
 
     if (g.fading) {
@@ -157,6 +169,13 @@ void runStep() {
     }
 }
 
+void runStep() {
+    pollControls();
+    runStepBody();
+    countDownFreeze();
+    ++gameState.steps;
+}
+
 }  // namespace
 
 bool updateGame() {
@@ -165,15 +184,7 @@ bool updateGame() {
     while (g.timeAccumulator > 0 && !g.failed) runStep();
     if (g.failed) return false;
 
-    // Once per call: these count frames, not steps.
-    if (world.freezeTimer > 0) {
-        world.freezeTimer -= 1;
-        if (world.freezeTimer == 0) {
-            g.readyShown = false;
-            world.updateDuringFreeze = false;
-            if (world.resumeMusic) world.playMusicTrack(-1);
-        }
-    }
+    // Once per call: the flashlight's aim eases per frame.
     if (world.resetFlashlight) {
         g.lightOffsetX = aimX();
         g.lightOffsetY = aimY();

@@ -47,6 +47,7 @@ struct GameState {
     PlainTexture* flashlightTexture = nullptr;
     unsigned captureTexture = 0;
 
+    long steps = 0;                // update steps run since start-up
     float updateStep = 1.0f;       // frames owed per update step
     float timeAccumulator = 1.0f;  // frames owed to the update
     bool fading = true;

@@ -4,6 +4,7 @@
 
 #include "audio/AudioEventLog.h"
 #include "audio/NullAudioBackend.h"
+#include "common/Files.h"
 #include "enemies/Enemy.h"
 #include "enemies/EnemyList.h"
 #include "game/Game.h"
@@ -47,10 +48,7 @@ void writeAudio(std::FILE* out) {
                 std::snprintf(line, sizeof line, "play %s %d %d", e.name, e.volume, e.frequency);
                 writeString(out, line);
             } else if (e.kind == AudioEventKind::MusicStart) {
-                std::string path = e.name;
-                for (char& c : path) {
-                    if (c == '\\') c = '/';
-                }
+                const std::string path = nativePath(e.name);
                 std::snprintf(line, sizeof line, "music %s %d", path.c_str(), e.volume);
                 writeString(out, line);
             } else {
@@ -69,7 +67,7 @@ void writeTraceLine(std::FILE* out, long frame) {
     const GameState& g = gameState;
     const World& world = *g.world;
     const Player& player = *g.player;
-    std::fprintf(out, "{\"frame\":%ld,\"room\":", frame);
+    std::fprintf(out, "{\"frame\":%ld,\"step\":%ld,\"room\":", frame, g.steps);
     writeString(out, world.section().name.c_str());
     std::fprintf(out,
                  ",\"x\":%.9g,\"y\":%.9g,\"vx\":%.9g,\"vy\":%.9g,\"form\":\"%s\",\"health\":%d,"

@@ -2,6 +2,8 @@
 
 #include <cstdio>
 
+#include "common/Files.h"
+
 unsigned uploadRgbaTexture(const GlApi& gl, const Image& image, GLint filter) {
     GLuint name = 0;
     gl.genTextures(1, &name);
@@ -17,7 +19,7 @@ unsigned uploadRgbaTexture(const GlApi& gl, const Image& image, GLint filter) {
 }
 
 void reportPictureFailure(const std::string& path, const std::string& reason) {
-    std::fprintf(stderr, "picture %s: %s\n", path.c_str(), reason.c_str());
+    std::fprintf(stderr, "picture %s: %s\n", nativePath(path).c_str(), reason.c_str());
 }
 
 Texture::~Texture() {

@@ -6,6 +6,7 @@
 #include <sstream>
 
 #include "common/Files.h"
+#include "common/Numbers.h"
 #include "input/Controls.h"
 
 namespace {
@@ -32,20 +33,24 @@ bool parseKeys(const std::string& word, std::uint8_t& keys) {
 
 bool ScriptInput::parse(const std::string& text, std::string* error) {
     runs_.clear();
+    hasSeed_ = false;
+    seed_ = 0;
     std::istringstream lines(text);
     std::string line;
     int number = 0;
     bool firstComment = true;
+    std::int64_t total = 0;  // polls so far; the whole script must be countable
     while (std::getline(lines, line)) {
         ++number;
         const std::size_t hash = line.find('#');
         if (hash != std::string::npos) {
-            const std::string comment = line.substr(hash + 1);
-            unsigned long seed = 0;
-            char extra = 0;
-            if (firstComment && std::sscanf(comment.c_str(), " seed %lu %c", &seed, &extra) == 1) {
-                hasSeed_ = true;
-                seed_ = static_cast<std::uint32_t>(seed);
+            if (firstComment && !parseSeedComment(line.substr(hash + 1))) {
+                if (error) {
+                    *error = "line " + std::to_string(number) +
+                             ": the seed must be a whole number from 0 to 4294967295";
+                }
+                runs_.clear();
+                return false;
             }
             firstComment = false;
             line.resize(hash);
@@ -63,6 +68,12 @@ bool ScriptInput::parse(const std::string& text, std::string* error) {
             runs_.clear();
             return false;
         }
+        if (count > INT64_MAX - total) {
+            if (error) *error = "line " + std::to_string(number) + ": the script is too long";
+            runs_.clear();
+            return false;
+        }
+        total += count;
         runs_.push_back(run);
     }
     run_ = 0;
@@ -75,6 +86,20 @@ bool ScriptInput::load(const std::string& path, std::string* error) {
     std::vector<std::uint8_t> bytes;
     if (!readWholeFile(path, bytes, kMaxScriptBytes, error)) return false;
     return parse(std::string(bytes.begin(), bytes.end()), error);
+}
+
+bool ScriptInput::parseSeedComment(const std::string& comment) {
+    std::istringstream words(comment);
+    std::string keyword, value, rest;
+    if (!(words >> keyword) || keyword != "seed") return true;  // an ordinary comment
+    std::uint64_t seed = 0;
+    if (!(words >> value) || (words >> rest) ||
+        !parseWholeNumber(value.c_str(), 0, kMaxSeed, seed)) {
+        return false;
+    }
+    hasSeed_ = true;
+    seed_ = static_cast<std::uint32_t>(seed);
+    return true;
 }
 
 void ScriptInput::beginPoll() {
@@ -105,9 +130,21 @@ ScriptRecorder::ScriptRecorder(const std::string& path, std::uint32_t seed)
 }
 
 ScriptRecorder::~ScriptRecorder() {
-    if (!file_) return;
+    finish(nullptr);
+}
+
+bool ScriptRecorder::finish(std::string* error) {
+    if (!file_) return true;
     flush();
-    std::fclose(file_);
+    errno = 0;
+    const bool flushed = std::fflush(file_) == 0;
+    const bool written = flushed && !std::ferror(file_);
+    const int writeErrno = errno != 0 ? errno : EIO;
+    const bool closed = std::fclose(file_) == 0;
+    file_ = nullptr;
+    if (written && closed) return true;
+    if (error) *error = std::strerror(written ? errno : writeErrno);
+    return false;
 }
 
 void ScriptRecorder::record(const Controls& c) {

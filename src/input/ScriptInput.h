@@ -33,6 +33,10 @@ class ScriptInput : public InputDevice {
     std::int64_t length() const;
 
   private:
+    // The first comment: "seed S" names the seed (false when S is not a
+    // seed); any other comment is just a comment.
+    bool parseSeedComment(const std::string& comment);
+
     struct Run {
         std::int64_t count;
         std::uint8_t keys;  // bit per GameKey
@@ -53,6 +57,9 @@ class ScriptRecorder {
     ScriptRecorder(const std::string& path, std::uint32_t seed);
     ~ScriptRecorder();
     bool isOpen() const { return file_ != nullptr; }
+    // Writes what is left and closes the file; false with the reason when
+    // any of the recording could not be written (a full disk).
+    bool finish(std::string* error);
     void record(const Controls& controls);
 
   private:

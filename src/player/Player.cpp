@@ -1,5 +1,7 @@
 #include "player/Player.h"
 
+#include <cmath>
+
 #include "audio/SoundSystem.h"
 #include "enemies/Enemy.h"
 #include "enemies/EnemyList.h"
@@ -123,12 +125,26 @@ void Player::limitHealth() {
 
 // Integrates the position and slides the body box (centred offsetY above the
 // position) out of the room's solid tiles; a held jump ends against a ceiling.
+//
+// A push of more than a few tiles means the body is inside solid rock (a
+// block that appeared around it), and sliding it out would carry it through
+// the rock to wherever the rock ends: the step is undone instead and the
+// player stays where it stood.
 void Player::moveAgainstTiles(float offsetY, float width, float height) {
-    position = vectorAdd(position, velocity);
-    bodyBox->set(makeVector3(position.x, position.y + offsetY, 0), velocity, width, height);
+    const Vector3 before = position;
+    const Vector3 moved = vectorAdd(position, velocity);
+    bodyBox->set(makeVector3(moved.x, moved.y + offsetY, 0), velocity, width, height);
     if (world) world->pushBoxOutOfTiles(*bodyBox);
-    position = makeVector3(bodyBox->position.x, bodyBox->position.y - offsetY, 0);
-    velocity = bodyBox->velocity;
+    const Vector3 pushedTo = makeVector3(bodyBox->position.x, bodyBox->position.y - offsetY, 0);
+    if (std::fabs(pushedTo.x - moved.x) > kMaxTilePush ||
+        std::fabs(pushedTo.y - moved.y) > kMaxTilePush) {
+        position = before;
+        velocity = makeVector3(0, 0, 0);
+        bodyBox->set(makeVector3(position.x, position.y + offsetY, 0), velocity, width, height);
+    } else {
+        position = pushedTo;
+        velocity = bodyBox->velocity;
+    }
     if (velocity.y < 2.5f) jumping = false;
 }
 

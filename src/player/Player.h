@@ -10,6 +10,11 @@ class ProjectileSystem;
 class Texture;
 class World;
 
+// The farthest the solid tiles may push the player in one step, in world
+// units: more than any honest collision (a step moves a few units), less than
+// the run of rock it would take to carry the body out of a closed door.
+constexpr float kMaxTilePush = 40.0f;
+
 // The two forms; every test asks whether the form is kVanta, so any other
 // value behaves as the gearboy.
 enum PlayerForm : std::int32_t {
@@ -92,6 +97,7 @@ class Player {
     void vantaFire();
     void vantaMove(StepState& step);
     void vantaAnimate(const StepState& step);
+    void raiseForBall();
     // Rolled into the ball, past the curling animation (animCounter counts
     // down from 107 to 100 while curling, then runs the roll from 0).
     bool rolled() const { return ball && animCounter <= 100; }

@@ -1,6 +1,8 @@
 // The vanta form: momentum running, jumps as high as the button is held,
 // somersaults, the ball, and a straight shot forward or up. Speeds are units
 // per step, y up.
+#include <cmath>
+
 #include "audio/SoundSystem.h"
 #include "gfx/Graphics.h"
 #include "input/Controls.h"
@@ -175,13 +177,24 @@ void Player::vantaMove(StepState& step) {
     }
 }
 
+// The curled ball is drawn and collides 8 units higher than the standing
+// figure's reference point. That is a change of pose, not a move: it must not
+// carry the player over the room's top edge into the room above (and, once
+// the ball has dropped back, down again).
+void Player::raiseForBall() {
+    position.y += 8;
+    if (!world || !world->hasRoom()) return;
+    const float top = world->section().heightCells * 240.0f;
+    if (position.y >= top) position.y = std::nextafter(top, 0.0f);
+}
+
 void Player::vantaAnimate(const StepState& step) {
     if (ball) {
         if (animCounter > kCurlEnd) {
             bodyFrame = 16;
             legFrame = 17;
             if (--animCounter == kCurlEnd) {
-                position.y += 8;
+                raiseForBall();
                 bodyFrame = 18;
                 animCounter = 0;
             }

@@ -1,6 +1,7 @@
 #include "world/RoomFile.h"
 
 #include <algorithm>
+#include <cstdio>
 #include <cstring>
 
 #include "common/Files.h"
@@ -92,6 +93,24 @@ bool validSectionName(const char* raw, std::string& name) {
     return !name.empty() && name.size() <= kMaxSectionNameLength;
 }
 
+std::string describe(Vector3 v) {
+    char text[96];
+    std::snprintf(text, sizeof text, "(%g, %g, %g)", v.x, v.y, v.z);
+    return text;
+}
+
+// A stored position must be a number near the room: NaN or infinity would
+// spread through every calculation, and a far-off value overflows the
+// integer tile lookups.
+bool usablePosition(Vector3 p, const RoomFile& room) {
+    const float right = 16.0f * room.width + kPositionMarginX;
+    const float top = 16.0f * room.height + kPositionMarginY;
+    const float depth = 16.0f * kMaxRoomTiles;
+    // Written so that NaN, which fails every comparison, fails the test.
+    return p.x >= -kPositionMarginX && p.x <= right && p.y >= -kPositionMarginY && p.y <= top &&
+           p.z >= -depth && p.z <= depth;
+}
+
 bool readCount(Reader& in, std::size_t entryBytes, std::int32_t& count, const char* what,
                std::string* error) {
     const std::size_t offset = in.offset();
@@ -168,16 +187,34 @@ bool parseRoomFile(const std::uint8_t* data, std::size_t size, RoomFile& out, st
         !in.vec3(out.featurePos)) {
         return fail(error, "file ends inside the start position and feature" + at(tailOffset));
     }
+    if (!usablePosition(out.startPos, out)) {
+        return fail(error,
+                    "the start position " + describe(out.startPos) + " lies far outside the room");
+    }
+    if (!usablePosition(out.featurePos, out)) {
+        return fail(error, "the feature position " + describe(out.featurePos) +
+                               " lies far outside the room");
+    }
     std::int32_t enemyCount = 0;
     if (!readCount(in, kEnemyEntryBytes, enemyCount, "enemy count", error)) return false;
     out.enemies.resize(enemyCount);
-    for (EnemyEntry& e : out.enemies) {
+    for (std::size_t n = 0; n < out.enemies.size(); ++n) {
+        EnemyEntry& e = out.enemies[n];
         in.vec3(e.pos);
         in.i32(e.kind);
         in.u8(e.flag);
+        if (!usablePosition(e.pos, out)) {
+            return fail(error, "enemy " + std::to_string(n) + " at " + describe(e.pos) +
+                                   " lies far outside the room");
+        }
     }
     std::int32_t blockCount = 0;
+    const std::size_t blockCountOffset = in.offset();
     if (!readCount(in, kBlockEntryBytes, blockCount, "block count", error)) return false;
+    if (blockCount > kMaxRoomBlocks) {
+        return fail(error, "block count " + std::to_string(blockCount) + " is more than " +
+                               std::to_string(kMaxRoomBlocks) + at(blockCountOffset));
+    }
     out.blocks.resize(blockCount);
     for (std::size_t m = 0; m < out.blocks.size(); ++m) {
         BlockEntry& b = out.blocks[m];

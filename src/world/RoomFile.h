@@ -72,6 +72,13 @@ constexpr std::int32_t kMaxRoomTiles = 4096;
 // Grid positions beyond this are refused, so cell arithmetic cannot overflow.
 constexpr std::int32_t kMaxGridCoordinate = 100000;
 constexpr std::int32_t kMaxGridCells = 1000;
+// Block records a room may list: far more than any room has (a door is three,
+// a bridge a few dozen), far fewer than would slow a step down.
+constexpr std::int32_t kMaxRoomBlocks = 4096;
+// How far outside its room's rectangle a stored position (start, feature,
+// enemy) may lie, in world units: one grid cell every way.
+constexpr float kPositionMarginX = 320.0f;
+constexpr float kPositionMarginY = 240.0f;
 
 // Parse a whole file image. On failure `error` says what is wrong (and where).
 bool parseMapFile(const std::uint8_t* data, std::size_t size, MapFile& out, std::string* error);

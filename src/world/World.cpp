@@ -6,6 +6,7 @@
 
 #include "audio/MusicTracks.h"
 #include "audio/SoundSystem.h"
+#include "common/Files.h"
 #include "common/Report.h"
 #include "enemies/EnemyList.h"
 #include "gfx/Graphics.h"
@@ -38,7 +39,7 @@ std::string folderOf(const std::string& path) {
 }
 
 void reportDataError(const std::string& path, const std::string& problem) {
-    const std::string text = "Cannot load " + path + ": " + problem;
+    const std::string text = "Cannot load " + nativePath(path) + ": " + problem;
     showMessage(text.c_str(), "ERROR", BoxIcon::Exclamation);
 }
 

@@ -37,6 +37,13 @@ enum TileHitKind : std::int32_t {
     kWeaponHit = 2,  // a player shot: opens doors, breaks blocks, flushes
 };
 
+// Scripted holds of the game, in update steps (90 a second), so each lasts
+// the same real time on every display.
+constexpr std::int32_t kReadyFreezeSteps = 360;    // the "READY" pause, 4 s
+constexpr std::int32_t kDrainFreezeSteps = 120;    // the flush draining the water
+constexpr std::int32_t kFanfareFreezeSteps = 432;  // the item fanfare
+constexpr std::int32_t kFlyPastFreezeSteps = 258;  // the dragon's fly-past
+
 // Room feature kinds.
 constexpr std::int32_t kFeatureBallItem = 0;
 constexpr std::int32_t kFeatureFormStation = 100;
@@ -110,7 +117,7 @@ class World {
 
     bool darkRoom = false;
     bool resetFlashlight = false;
-    std::int32_t freezeTimer = 0;  // frames
+    std::int32_t freezeTimer = 0;  // update steps
     bool updateDuringFreeze = false;
     bool resumeMusic = false;
     std::int32_t musicTrack = -1;
@@ -146,6 +153,8 @@ class World {
     void updateBlocks();
     void runRoomEvents();
     void crushBlock(const BlockRecord& block);
+    // Whether the player's body overlaps a tile cell.
+    bool playerInCell(int column, int row) const;
     void drawTileLayers(int firstLayer, int lastLayer);
     void drawFeature();
     template <typename TileVisitor>

@@ -64,7 +64,7 @@ void World::hitBlockAt(int column, int row) {
         } else if (b.type == kFlushTarget) {
             if (isCurrentRoom("save_room1.sec") && !waterDrained) {
                 playSound("flush", 100);
-                freezeTimer = 100;
+                freezeTimer = kDrainFreezeSteps;
                 resumeMusic = false;
                 setTile(kSolidLayer, b.column, b.row, 40);
                 waterDrained = true;

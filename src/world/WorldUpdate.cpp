@@ -77,7 +77,7 @@ void World::updateFeature() {
     if (featureKind == kFeatureBallItem) {
         if (SoundSystem* sound = graphics->getSoundSystem()) sound->stopMusic();
         playSound("voidlet_item", 40);
-        freezeTimer = 360;  // the fanfare's length in frames
+        freezeTimer = kFanfareFreezeSteps;
         resumeMusic = true;
         player->hasBall = true;
         featureState = 1;
@@ -125,6 +125,12 @@ void World::updateBlocks() {
             particles->spawnBurst(makeVector3(16.0f * b.column + 8, 16.0f * b.row + 8, 0),
                                   kBurstSmall);
         } else if (b.type == kDoor) {
+            if (b.timer == kDoorHalfClosed && playerInCell(b.column, b.row)) {
+                // Closing on the player would shut it inside the rock: the
+                // tile waits, open, until the player has stepped out of it.
+                b.timer = kDoorHalfClosed - 1;
+                continue;
+            }
             if (b.timer == kDoorClosing) closingSoundDue = true;
             if (b.timer == kDoorHalfOpen || b.timer == kDoorHalfClosed) {
                 setTile(kSolidLayer, b.column, b.row, b.savedTile + 1);
@@ -137,6 +143,15 @@ void World::updateBlocks() {
         }
     }
     if (closingSoundDue) playSound("door_open", 30);
+}
+
+bool World::playerInCell(int column, int row) const {
+    BoundingBox cell;
+    // A quarter unit inside the cell, so a body merely touching it from the
+    // next cell does not count.
+    cell.set(makeVector3(16.0f * column + 8, 16.0f * row + 8, 0), makeVector3(0, 0, 0), 15.5f,
+             15.5f);
+    return player->bodyBox->overlaps(cell);
 }
 
 void World::runRoomEvents() {
@@ -157,7 +172,7 @@ void World::runRoomEvents() {
         !bridgeCollapsed) {
         playSound("dragon_woosh", 40);
         wooshPlayed = true;
-        freezeTimer = 215;
+        freezeTimer = kFlyPastFreezeSteps;
         resumeMusic = false;
         updateDuringFreeze = true;
     }

@@ -43,3 +43,30 @@ TEST(CommandLine, BadValuesAndUnknownFlagsAreRefused) {
     EXPECT_FALSE(parse({"--fullscreen"}, options, &error));
     EXPECT_NE(error.find("--fullscreen"), std::string::npos);
 }
+
+TEST(CommandLine, CombinationsThatCannotWorkAreRefused) {
+    CommandLine options;
+    std::string error;
+    // A screenshot needs a window.
+    EXPECT_FALSE(parse({"--headless", "--frames", "5", "--screenshot", "a.png"}, options, &error));
+    EXPECT_NE(error.find("--screenshot"), std::string::npos);
+    EXPECT_TRUE(parse({"--frames", "5", "--screenshot", "a.png"}, options));
+    // The trace and the recording would overwrite each other.
+    for (const char* other : {"out.txt", "./out.txt", "sub/../out.txt"}) {
+        EXPECT_FALSE(parse({"--trace", "out.txt", "--record", other}, options, &error)) << other;
+        EXPECT_NE(error.find("same file"), std::string::npos);
+    }
+    EXPECT_TRUE(parse({"--trace", "-", "--record", "rec.txt"}, options));
+    EXPECT_TRUE(parse({"--trace", "t.txt", "--record", "rec.txt"}, options));
+}
+
+TEST(CommandLine, SeedsAreWholeNumbersThatFitThirtyTwoBits) {
+    CommandLine options;
+    EXPECT_TRUE(parse({"--seed", "0"}, options));
+    EXPECT_TRUE(parse({"--seed", "4294967295"}, options));
+    EXPECT_EQ(options.seed, 4294967295u);
+    for (const char* bad :
+         {"4294967296", "-1", "+5", " 5", "5 ", "0x10", "", "99999999999999999999"}) {
+        EXPECT_FALSE(parse({"--seed", bad}, options)) << bad;
+    }
+}

@@ -15,6 +15,12 @@ class SimulatedDisplay : public FrameClock {
   public:
     SimulatedDisplay(double refreshRate, bool swapsWait, double drawSeconds)
         : refresh_(refreshRate), swapsWait_(swapsWait), draw_(drawSeconds) {}
+    // Every `every`-th frame takes `extra` seconds longer to draw (a busy
+    // machine, a garbage-collecting neighbour).
+    void addHiccups(int every, double extra) {
+        hiccupEvery_ = every;
+        hiccup_ = extra;
+    }
 
     double now() override { return now_; }
     void sleepUntil(double seconds) override {
@@ -24,6 +30,7 @@ class SimulatedDisplay : public FrameClock {
     // Draw a frame and swap it.
     void presentFrame() {
         now_ += draw_;
+        if (hiccupEvery_ > 0 && ++frames_ % hiccupEvery_ == 0) now_ += hiccup_;
         if (swapsWait_) {
             const double period = 1.0 / refresh_;
             now_ = (static_cast<long long>(now_ / period) + 1) * period;
@@ -37,6 +44,9 @@ class SimulatedDisplay : public FrameClock {
     bool swapsWait_;
     double draw_;
     double now_ = 0;
+    int hiccupEvery_ = 0;
+    double hiccup_ = 0;
+    long frames_ = 0;
 };
 
 // Runs the loop for `seconds` of simulated time and returns update steps per
@@ -90,4 +100,38 @@ TEST(FramePacer, AMachineTooSlowForTheDisplayKeepsTheGameSpeed) {
     SimulatedDisplay slow(144, true, 0.009);
     FramePacer pacer(slow, 144, true, 75);
     EXPECT_NEAR(stepsPerSecond(slow, pacer, 30), 90.0, 0.9);
+}
+
+TEST(FramePacer, FramesSlowerThanTheScheduleStillRunTheGameAtFullSpeed) {
+    // No swap control: the schedule asks for 75 frames a second, but drawing
+    // takes 20 ms, so only 50 come.
+    SimulatedDisplay slow(0, false, 0.020);
+    FramePacer fallback(slow, 0, false, 75);
+    EXPECT_NEAR(stepsPerSecond(slow, fallback, 30), 90.0, 0.9);
+    EXPECT_TRUE(fallback.pacing());
+
+    // A 144 Hz virtual display whose frames take 9 ms, with a 40 ms hiccup
+    // every 25th frame.
+    SimulatedDisplay busy(144, false, 0.009);
+    busy.addHiccups(25, 0.040);
+    FramePacer paced(busy, 144, false, 75);
+    EXPECT_NEAR(stepsPerSecond(busy, paced, 30), 90.0, 0.9);
+
+    // A rate far above what the machine can draw.
+    SimulatedDisplay thousand(0, false, 0.004);
+    FramePacer fast(thousand, 0, false, 1000);
+    EXPECT_NEAR(stepsPerSecond(thousand, fast, 30), 90.0, 0.9);
+}
+
+TEST(FramePacer, AStallIsNotCaughtUp) {
+    // Two seconds without a frame (a dragged window) cost at most one
+    // frame's worth of steps, not a burst of 180.
+    SimulatedDisplay display(0, false, 0.001);
+    FramePacer pacer(display, 0, false, 75);
+    stepsPerSecond(display, pacer, 2);
+    const double rateBefore = pacer.rate();
+    display.sleepUntil(display.now() + 2.0);
+    pacer.frameShown();
+    EXPECT_DOUBLE_EQ(pacer.rate(), rateBefore);
+    EXPECT_NEAR(stepsPerSecond(display, pacer, 10), 90.0, 0.9);
 }

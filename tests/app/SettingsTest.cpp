@@ -28,8 +28,11 @@ TEST(Settings, OnlyTheExactWordTrueTurnsFilteringOn) {
 }
 
 TEST(Settings, UnusableRatesBecomeSeventyFive) {
-    for (const char* text : {"", "refresh_rate = 0\n", "refresh_rate = -60\n",
-                             "refresh_rate = fast\n", "refresh_rate\n", "\nfilter = true\n"}) {
+    for (const char* text :
+         {"", "refresh_rate = 0\n", "refresh_rate = -60\n", "refresh_rate = fast\n",
+          "refresh_rate\n", "\nfilter = true\n", "refresh_rate = 501\n", "refresh_rate = 1000\n",
+          "refresh_rate = 99999999999\n", "refresh_rate = 0x100000000\n",
+          "refresh_rate = -4294967221\n"}) {
         EXPECT_EQ(parseSettings(text).refreshRate, 75) << text;
     }
     // A missing second line leaves filtering off.

@@ -82,14 +82,14 @@ class FrameGl : public ::testing::Test {
 }  // namespace
 
 TEST_F(FrameGl, HudDigitsAndABlinkingReady) {
-    gameState.world->freezeTimer = 15;  // (15 / 10) mod 2 = 1: "READY" shows
+    gameState.world->freezeTimer = 23;  // 12 steps on, 12 off: 12..23 shows "READY"
     ASSERT_TRUE(drawFrame());
     readScreen();
     EXPECT_GT(brightInView(142, 140, 182, 148), 20);  // "READY"
     EXPECT_GT(brightInView(47, 205, 63, 213), 20);    // "99"
     EXPECT_EQ(brightInView(70, 205, 100, 213), 0);    // nothing after the digits
 
-    gameState.world->freezeTimer = 25;  // off phase
+    gameState.world->freezeTimer = 11;  // off phase
     ASSERT_TRUE(drawFrame());
     readScreen();
     EXPECT_EQ(brightInView(142, 140, 182, 148), 0);

@@ -7,6 +7,7 @@
 
 #include "audio/NullAudioBackend.h"
 #include "game/Game.h"
+#include "input/ScriptInput.h"
 #include "player/Player.h"
 #include "support/TestImages.h"
 #include "support/WorldFixture.h"
@@ -42,11 +43,17 @@ class GameFlow : public ::testing::Test {
             fs::remove_all(folder_);
         }
     }
-    void start(std::vector<TestRoom> rooms) {
+    // Starts the game on the rooms; the controls come from a script when one
+    // is given (its first run covers the start-up poll).
+    void start(std::vector<TestRoom> rooms, const char* script = nullptr) {
         writeTestRooms("data/map", rooms);
         GameServices services;
         services.gl = &nullGl();
         services.input = &input_;
+        if (script) {
+            ASSERT_TRUE(script_.parse(script, nullptr));
+            services.input = &script_;
+        }
         services.headless = true;
         services.seed = 1;
         ASSERT_TRUE(InitGame(services));
@@ -60,7 +67,14 @@ class GameFlow : public ::testing::Test {
     World& world() { return *gameState.world; }
     Player& player() { return *gameState.player; }
 
+    // The game running: past "READY", the gearboy appeared.
+    void skipReady() {
+        world().freezeTimer = 0;
+        for (int i = 0; i < 90; ++i) step();
+    }
+
     NullInput input_;
+    ScriptInput script_;
     fs::path previous_;
     std::string folder_;
     bool started_ = false;
@@ -68,9 +82,9 @@ class GameFlow : public ::testing::Test {
 
 }  // namespace
 
-TEST_F(GameFlow, StartUpWarmsUpAndHoldsReadyForThreeHundredFrames) {
+TEST_F(GameFlow, StartUpWarmsUpAndHoldsReadyForFourSecondsOfSteps) {
     start({flatRoom("first.sec", 0)});
-    EXPECT_EQ(world().freezeTimer, 300);
+    EXPECT_EQ(world().freezeTimer, kReadyFreezeSteps);
     EXPECT_TRUE(gameState.readyShown);
     EXPECT_EQ(player().appearTimer, 30);
     // Placed 30 above the stored start (y 20), the gearboy has fallen during
@@ -83,8 +97,13 @@ TEST_F(GameFlow, StartUpWarmsUpAndHoldsReadyForThreeHundredFrames) {
     EXPECT_STREQ(log.at(log.size() - 1).name, "data\\sound\\music_fernvale.ogg");
     EXPECT_EQ(log.at(log.size() - 1).volume, 50);
 
-    // The freeze counts frames (update calls), not steps.
-    for (int frame = 0; frame < 299; ++frame) step();
+    // The freeze counts update steps, not frames: a frame on a fast display
+    // that owes no step leaves it where it was.
+    gameState.updateStep = 1.6f;  // 144 Hz
+    gameState.timeAccumulator = -0.5f;
+    updateGame();
+    EXPECT_EQ(world().freezeTimer, kReadyFreezeSteps);
+    for (int i = 0; i < kReadyFreezeSteps - 1; ++i) step();
     EXPECT_EQ(world().freezeTimer, 1);
     EXPECT_TRUE(gameState.readyShown);
     step();
@@ -143,13 +162,77 @@ TEST_F(GameFlow, TheFlashlightEasesAFifthOfTheWayAFrameAndJumpsOnReset) {
 TEST_F(GameFlow, TheItemFanfareFreezesTheGameAndTheMusicComesBack) {
     TestRoom first = flatRoom("starting_room.sec", 0);
     start({first});
-    world().freezeTimer = 0;
-    world().freezeTimer = 360;
+    world().freezeTimer = kFanfareFreezeSteps;
     world().resumeMusic = true;
     gameState.recordedAudio->log().clear();
-    for (int i = 0; i < 360; ++i) step();
+    for (int i = 0; i < kFanfareFreezeSteps; ++i) step();
     const AudioEventLog& log = gameState.recordedAudio->log();
     ASSERT_GE(log.size(), 1u);
     EXPECT_STREQ(log.at(log.size() - 1).name, "data\\sound\\music_fernvale.ogg");
     EXPECT_EQ(log.at(log.size() - 1).volume, 60);  // the table's volume this time
+}
+
+TEST_F(GameFlow, ADoorWaitsOpenWhileThePlayerStandsInIt) {
+    // A three-tile door in column 18 of the first room; the gearboy stops in
+    // the doorway after shooting it open.
+    TestRoom first = flatRoom("first.sec", 0);
+    first.solid[11] = "..................D.";
+    first.solid[12] = "..................D.";
+    first.solid[13] = "..................D.";
+    start({first, flatRoom("second.sec", 1)});
+    skipReady();
+    BoundingBox shot;
+    shot.set(makeVector3(18 * 16 + 8, 24, 0), makeVector3(0, 0, 0), 4, 4);
+    world().boxHitsTiles(shot, kWeaponHit);
+    for (int i = 0; i < 40; ++i) step();
+    ASSERT_EQ(world().tileAt(kSolidLayer, 18, 1), 0);  // open
+    player().setPosition(18 * 16 + 7, player().position.y, 0);
+    const Vector3 inDoorway = player().position;
+
+    // Long past the time the door would close.
+    for (int i = 0; i < 400; ++i) step();
+    EXPECT_NEAR(player().position.x, inDoorway.x, 0.01);
+    EXPECT_NEAR(player().position.y, inDoorway.y, 0.01);  // not pushed up through the rock
+    EXPECT_EQ(world().tileAt(kSolidLayer, 18, 1), 0);
+    EXPECT_EQ(world().section().name, "first.sec");
+
+    // Once the player has stepped out, the door shuts.
+    player().setPosition(100, inDoorway.y, 0);
+    for (int i = 0; i < 40; ++i) step();
+    EXPECT_EQ(world().tileAt(kSolidLayer, 18, 1), kDoorTile);
+    EXPECT_EQ(world().tileAt(kSolidLayer, 18, 3), kDoorTile);
+}
+
+TEST_F(GameFlow, AGearboyInsideRockStaysPutRatherThanRisingThroughIt) {
+    // A solid column 6 tiles high; the gearboy finds itself inside it (a
+    // block appearing around it). Sliding it out would carry it up through
+    // the whole column.
+    TestRoom first = flatRoom("first.sec", 0);
+    for (int row = 8; row <= 13; ++row) first.solid[row] = "..........#.........";
+    start({first});
+    skipReady();
+    player().setPosition(168, 60, 0);
+    for (int i = 0; i < 30; ++i) step();
+    EXPECT_NEAR(player().position.y, 60, 0.01);
+    EXPECT_NEAR(player().position.x, 168, 0.01);
+}
+
+TEST_F(GameFlow, CurlingIntoABallUnderTheTopEdgeStaysInTheRoom) {
+    // A ledge on row 13, just under the top edge of the lower room, with a
+    // room above. The curled ball sits 8 units higher than the standing
+    // figure, which would put it over the edge.
+    TestRoom low = flatRoom("low.sec", 0);
+    low.solid[1] = "...########.........";
+    TestRoom high = flatRoom("high.sec", 0);
+    high.gridY = 1;
+    start({low, high}, "1 -\n200 D\n");
+    skipReady();
+    player().form = kVanta;
+    player().hasBall = true;
+    player().setPosition(100, 16 * 13 + 15 + 16, 0);  // feet on the ledge, y 239
+    for (int i = 0; i < 60 && !gameState.fading; ++i) step();
+    EXPECT_TRUE(player().ball);
+    EXPECT_FALSE(gameState.fading);
+    EXPECT_EQ(world().section().name, "low.sec");
+    EXPECT_LT(player().position.y, 240);
 }

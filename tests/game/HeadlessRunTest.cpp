@@ -53,7 +53,7 @@ TEST_F(HeadlessRun, SameSeedAndInputGiveTheSameTrace) {
     EXPECT_EQ(a, file("b.jsonl"));
     // One line a frame, each a JSON object with the room and the player.
     EXPECT_EQ(std::count(a.begin(), a.end(), '\n'), 420);
-    EXPECT_EQ(a.rfind("{\"frame\":1,\"room\":\"starting_room.sec\"", 0), 0u);
+    EXPECT_EQ(a.rfind("{\"frame\":1,\"step\":1,\"room\":\"starting_room.sec\"", 0), 0u);
     EXPECT_NE(a.find("\"audio\":[\"music data/sound/music_fernvale.ogg 50\"]"), std::string::npos);
 }
 
@@ -76,20 +76,34 @@ TEST_F(HeadlessRun, BadArgumentsAndDamagedDataEndWithAFailureStatus) {
     EXPECT_EQ(run("--headless --frames 3 --input bad.txt"), 2);
     EXPECT_NE(file("stderr.txt").find("line 1"), std::string::npos);
 
+    // Runs whose counts add up past what can be counted.
+    std::ofstream(folder_ + "/endless.txt") << "6 R\n9223372036854775807 -\n";
+    EXPECT_EQ(run("--headless --frames 3 --input endless.txt"), 2);
+    EXPECT_NE(file("stderr.txt").find("line 2"), std::string::npos);
+
+    // A seed comment takes exactly the values --seed takes.
+    for (const char* seed : {"-1", "4294967296", "12abc", "0x10"}) {
+        std::ofstream(folder_ + "/seeded.txt") << "# seed " << seed << "\n5 R\n";
+        EXPECT_EQ(run("--headless --frames 3 --input seeded.txt"), 2) << seed;
+        EXPECT_NE(file("stderr.txt").find("line 1"), std::string::npos) << seed;
+    }
+    std::ofstream(folder_ + "/seeded.txt") << "# seed 4294967295\n5 R\n";
+    EXPECT_EQ(run("--headless --frames 3 --input seeded.txt"), 0) << file("stderr.txt");
+
     // A map that is not there: reported, and the game does not start.
     fs::remove(folder_ + "/data");
     fs::create_directories(folder_ + "/data/map");
     std::ofstream(folder_ + "/data/map/test.map") << "xx";
     EXPECT_EQ(run("--headless --frames 3"), 1);
     const std::string err = file("stderr.txt");
-    EXPECT_NE(err.find("test.map"), std::string::npos) << err;
+    EXPECT_NE(err.find("data/map/test.map"), std::string::npos) << err;  // this system's separators
     EXPECT_NE(err.find("InitGame() Failed."), std::string::npos) << err;
 }
 
 TEST_F(HeadlessRun, TheGearboyShootsTheFirstDoorOpenAndWalksIntoTheNextRoom) {
     // After the "READY" pause and the appearance: step right, fire, walk on.
-    std::ofstream(folder_ + "/route.txt") << "330 -\n10 R\n5 F\n20 -\n400 R\n";
-    ASSERT_EQ(run("--headless --frames 800 --seed 5 --input route.txt --trace t.jsonl"), 0)
+    std::ofstream(folder_ + "/route.txt") << "400 -\n10 R\n5 F\n20 -\n400 R\n";
+    ASSERT_EQ(run("--headless --frames 870 --seed 5 --input route.txt --trace t.jsonl"), 0)
         << file("stderr.txt");
     const std::string trace = file("t.jsonl");
     const std::size_t shot = trace.find("play gearboy_fire1");
@@ -99,4 +113,22 @@ TEST_F(HeadlessRun, TheGearboyShootsTheFirstDoorOpenAndWalksIntoTheNextRoom) {
     ASSERT_NE(door, std::string::npos);
     ASSERT_NE(next, std::string::npos);
     EXPECT_LT(door, next);
+}
+
+TEST_F(HeadlessRun, AnOutputThatCannotBeWrittenEndsTheRunWithAFailure) {
+    // A full disk, for the trace and for the recording.
+    EXPECT_EQ(run("--headless --frames 50 --trace /dev/full"), 1);
+    EXPECT_NE(file("stderr.txt").find("cannot write the trace /dev/full"), std::string::npos)
+        << file("stderr.txt");
+    EXPECT_EQ(run("--headless --frames 50 --record /dev/full"), 1);
+    EXPECT_NE(file("stderr.txt").find("cannot write the recording"), std::string::npos)
+        << file("stderr.txt");
+    // A closed standard output.
+    const std::string closed = "cd '" + folder_ + "' && " + QUASARINE_GAME +
+                               " --headless --frames 5 --trace - >&- 2> stderr.txt";
+    const int status = std::system(closed.c_str());
+    EXPECT_EQ(WIFEXITED(status) ? WEXITSTATUS(status) : -1, 1);
+    EXPECT_NE(file("stderr.txt").find("standard output"), std::string::npos) << file("stderr.txt");
+    // Writable outputs still end well.
+    EXPECT_EQ(run("--headless --frames 5 --trace t.jsonl --record r.txt"), 0) << file("stderr.txt");
 }

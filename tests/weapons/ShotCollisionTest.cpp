@@ -128,7 +128,7 @@ TEST_F(ShotCollision, TheFlushTargetWorksOnlyInTheSaveRoomAndOnlyOnce) {
         shots().spawnPlayerShot(makeVector3(120, 40, 0), makeVector3(4, 0, 0), kGearboyShot);
         EXPECT_EQ(flyUntilEnded(), 10);
         EXPECT_EQ(world->waterDrained, saveRoom);
-        EXPECT_EQ(world->freezeTimer, saveRoom ? 100 : 0);
+        EXPECT_EQ(world->freezeTimer, saveRoom ? kDrainFreezeSteps : 0);
         EXPECT_EQ(world->resumeMusic, !saveRoom);
         EXPECT_EQ(takeAudio(), saveRoom ? Audio{"play flush 100"} : Audio());
         // Only the tile hit (row 2, level with the shot) changes.

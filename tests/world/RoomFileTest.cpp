@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <limits>
 
 #include "world/RoomFile.h"
 
@@ -146,4 +147,45 @@ TEST(MapFile, SectionsRoundTripAndDamagedMapsAreRefused) {
     flat.sections.push_back(SectionRecord{"a.sec", 0, 0, 0, 1});
     bytes = serializeMapFile(flat);
     EXPECT_FALSE(parseMapFile(bytes.data(), bytes.size(), back, nullptr));
+}
+
+TEST(RoomFile, PositionsThatAreNotNumbersNearTheRoomAreRefused) {
+    const float nan = std::numeric_limits<float>::quiet_NaN();
+    const float inf = std::numeric_limits<float>::infinity();
+    std::string error;
+    auto refused = [&](RoomFile room, const char* what) {
+        const std::vector<std::uint8_t> bytes = serializeRoomFile(room);
+        const bool ok = parses(bytes, &error);
+        EXPECT_NE(error.find(what), std::string::npos) << error;
+        return !ok;
+    };
+    for (const Vector3 bad :
+         {makeVector3(nan, 40, 0), makeVector3(40, inf, 0), makeVector3(40, 40, -inf),
+          makeVector3(-321, 40, 0), makeVector3(40, 240 + 241, 0), makeVector3(3e9f, 40, 0)}) {
+        RoomFile start = oneCellRoom();
+        start.startPos = bad;
+        EXPECT_TRUE(refused(start, "start position"));
+        RoomFile feature = oneCellRoom();
+        feature.featurePos = bad;
+        EXPECT_TRUE(refused(feature, "feature position"));
+        RoomFile enemy = oneCellRoom();
+        enemy.enemies.push_back(EnemyEntry{bad, 0, 0});
+        EXPECT_TRUE(refused(enemy, "enemy 1"));
+    }
+    // Just inside the margin of one grid cell around the room is fine: a
+    // swoop may wait above the view.
+    RoomFile edge = oneCellRoom();
+    edge.startPos = makeVector3(-320, -240, 0);
+    edge.enemies.push_back(EnemyEntry{makeVector3(320 + 320, 240 + 240, 0), 0, 0});
+    EXPECT_TRUE(parses(serializeRoomFile(edge), &error)) << error;
+}
+
+TEST(RoomFile, ABlockListBeyondAnyRealRoomIsRefused) {
+    RoomFile room = oneCellRoom();
+    room.blocks.assign(kMaxRoomBlocks, BlockEntry{1, 1, 0});
+    std::string error;
+    EXPECT_TRUE(parses(serializeRoomFile(room), &error)) << error;
+    room.blocks.push_back(BlockEntry{1, 1, 0});
+    EXPECT_FALSE(parses(serializeRoomFile(room), &error));
+    EXPECT_NE(error.find("block count"), std::string::npos) << error;
 }

@@ -137,7 +137,7 @@ TEST_F(WorldBlocks, TheFlushTargetWorksOnlyInTheSaveRoomAndOnlyOnce) {
     world->resumeMusic = true;
     EXPECT_TRUE(world->boxHitsTiles(shotAt(2, 1), kWeaponHit));
     EXPECT_TRUE(world->waterDrained);
-    EXPECT_EQ(world->freezeTimer, 100);
+    EXPECT_EQ(world->freezeTimer, kDrainFreezeSteps);
     EXPECT_FALSE(world->resumeMusic);
     EXPECT_EQ(solidAt(2, 1), 40);
     EXPECT_EQ(takeAudio(), (std::vector<std::string>{"play flush 100"}));
@@ -196,7 +196,7 @@ TEST_F(WorldBlocks, TouchingTheBallItemFreezesTheGameAndTakesIt) {
     player->bodyBox->set(makeVector3(150, 50, 0), makeVector3(0, 0, 0), 12, 24);
     world->update();
     EXPECT_EQ(world->featureState, 1);
-    EXPECT_EQ(world->freezeTimer, 360);
+    EXPECT_EQ(world->freezeTimer, kFanfareFreezeSteps);
     EXPECT_TRUE(world->resumeMusic);
     EXPECT_TRUE(player->hasBall);
     EXPECT_TRUE(world->featureTaken[0]);
