@@ -16,6 +16,9 @@
 
 namespace {
 
+// The game under measurement (one at a time).
+GameState game;
+
 NullInput noInput;
 
 GameServices headlessServices() {
@@ -30,8 +33,8 @@ GameServices headlessServices() {
 // Starts the game and moves to the section with the most block records and
 // the largest area: the busiest room of the map.
 bool startInBusiestRoom() {
-    if (!InitGame(headlessServices())) return false;
-    World& world = *gameState.world;
+    if (!InitGame(game, headlessServices())) return false;
+    World& world = *game.world;
     world.freezeTimer = 0;
     std::size_t best = 0;
     long bestScore = -1;
@@ -46,13 +49,13 @@ bool startInBusiestRoom() {
     }
     if (!world.changeRoom(world.sections[best].gridX, world.sections[best].gridY)) return false;
     // Stand the player at the room's start, past the opening fade.
-    Player& player = *gameState.player;
+    Player& player = *game.player;
     player.setPosition(world.startPos.x, world.startPos.y + 30, 0);
     for (int i = 0; i < 120; ++i) {
-        gameState.timeAccumulator = 0.5f;
-        updateGame();
+        game.timeAccumulator = 0.5f;
+        updateGame(game);
     }
-    return !gameState.fading && player.health > 0;
+    return !game.fading && player.health > 0;
 }
 
 void BM_UpdateStep(benchmark::State& state) {
@@ -61,11 +64,11 @@ void BM_UpdateStep(benchmark::State& state) {
         return;
     }
     for (auto _ : state) {
-        gameState.player->health = 99;  // the room's enemies must not end the game
-        gameState.timeAccumulator = 0.5f;
-        updateGame();
+        game.player->health = 99;  // the room's enemies must not end the game
+        game.timeAccumulator = 0.5f;
+        updateGame(game);
     }
-    shutdownGame();
+    shutdownGame(game);
 }
 BENCHMARK(BM_UpdateStep);
 
@@ -76,7 +79,7 @@ void BM_UpdateStepCrowded(benchmark::State& state) {
         state.SkipWithError("the game's data did not load");
         return;
     }
-    World& world = *gameState.world;
+    World& world = *game.world;
     auto fill = [&world]() {
         for (int i = 0; i < EnemyList::kCapacity; ++i) {
             const float x = 24.0f + (i % 20) * 14.0f, y = 40.0f + (i / 20) * 16.0f;
@@ -84,18 +87,18 @@ void BM_UpdateStepCrowded(benchmark::State& state) {
         }
     };
     fill();
-    ProjectileSystem& shots = *gameState.player->getProjectiles();
+    ProjectileSystem& shots = *game.player->getProjectiles();
     long steps = 0;
     for (auto _ : state) {
         while (shots.activeCount() < ProjectileSystem::kCapacity) {
-            shots.spawnPlayerShot(gameState.player->position, makeVector3(3, 0, 0), 8);
+            shots.spawnPlayerShot(game.player->position, makeVector3(3, 0, 0), 8);
         }
-        gameState.player->health = 99;
-        gameState.timeAccumulator = 0.5f;
-        updateGame();
+        game.player->health = 99;
+        game.timeAccumulator = 0.5f;
+        updateGame(game);
         if (++steps % 400 == 0) fill();  // shots kill enemies; refill the room
     }
-    shutdownGame();
+    shutdownGame(game);
 }
 BENCHMARK(BM_UpdateStepCrowded);
 
@@ -105,37 +108,37 @@ void BM_DrawFrame(benchmark::State& state) {
         return;
     }
     for (auto _ : state) {
-        drawFrame();
-        gameState.timeAccumulator = 0;
+        drawFrame(game);
+        game.timeAccumulator = 0;
     }
-    shutdownGame();
+    shutdownGame(game);
 }
 BENCHMARK(BM_DrawFrame);
 
 void BM_RoomLoad(benchmark::State& state) {
-    if (!InitGame(headlessServices())) {
+    if (!InitGame(game, headlessServices())) {
         state.SkipWithError("the game's data did not load");
         return;
     }
-    World& world = *gameState.world;
+    World& world = *game.world;
     std::size_t next = 0;
     for (auto _ : state) {
         const SectionRecord& s = world.sections[next++ % world.sections.size()];
         world.changeRoom(s.gridX, s.gridY);
     }
-    shutdownGame();
+    shutdownGame(game);
 }
 BENCHMARK(BM_RoomLoad);
 
 void BM_StartUpToFirstFrame(benchmark::State& state) {
     for (auto _ : state) {
-        if (!InitGame(headlessServices())) {
+        if (!InitGame(game, headlessServices())) {
             state.SkipWithError("the game's data did not load");
             return;
         }
-        updateGame();
-        drawFrame();
-        shutdownGame();
+        updateGame(game);
+        drawFrame(game);
+        shutdownGame(game);
     }
 }
 BENCHMARK(BM_StartUpToFirstFrame)->Unit(benchmark::kMillisecond);

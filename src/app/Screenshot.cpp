@@ -6,10 +6,10 @@
 #include "gfx/GlApi.h"
 #include "gfx/PngFile.h"
 
-bool saveScreenshot(const std::string& path, std::string* error) {
+bool saveScreenshot(SDL_Window* window, const std::string& path, std::string* error) {
     constexpr int kWidth = 640, kHeight = 480;
     int drawableWidth = 0, drawableHeight = 0;
-    SDL_GL_GetDrawableSize(gameWindow.window, &drawableWidth, &drawableHeight);
+    SDL_GL_GetDrawableSize(window, &drawableWidth, &drawableHeight);
     if (drawableWidth <= 0 || drawableHeight <= 0) {
         if (error) *error = "the window has no drawable area";
         return false;

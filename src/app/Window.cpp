@@ -5,17 +5,15 @@
 #include "common/Report.h"
 #include "gfx/GlApi.h"
 
-GameWindow gameWindow;
-
 namespace {
 
 void reportSdlError() {
     std::fprintf(stderr, "SDL: %s\n", SDL_GetError());
 }
 
-bool fail(const char* message) {
+bool fail(GameWindow& gameWindow, const char* message) {
     reportSdlError();
-    releaseGameWindow();
+    releaseGameWindow(gameWindow);
     showMessage(message, "ERROR", BoxIcon::Exclamation);
     return false;
 }
@@ -36,7 +34,7 @@ bool findFullscreenMode(int width, int height, int frequency, SDL_DisplayMode& f
     return false;
 }
 
-void resizeToDrawable() {
+void resizeToDrawable(const GameWindow& gameWindow) {
     int width = 0, height = 0;
     SDL_GL_GetDrawableSize(gameWindow.window, &width, &height);
     resizeScene(width, height);
@@ -48,8 +46,8 @@ int fullscreenFrequency(int refreshRate) {
     return refreshRate < 60 ? 60 : refreshRate;
 }
 
-bool createGameWindow(const char* title, int width, int height, int bits, int refreshRate,
-                      bool tryFullscreen) {
+bool createGameWindow(GameWindow& gameWindow, const char* title, int width, int height, int bits,
+                      int refreshRate, bool tryFullscreen) {
     gameWindow = GameWindow{};
     gameWindow.fullscreenMode = tryFullscreen;
     if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
@@ -80,7 +78,7 @@ bool createGameWindow(const char* title, int width, int height, int bits, int re
     gameWindow.window =
         SDL_CreateWindow(title, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, width, height,
                          SDL_WINDOW_OPENGL | SDL_WINDOW_HIDDEN | SDL_WINDOW_ALLOW_HIGHDPI);
-    if (!gameWindow.window) return fail("Window Creation Error.");
+    if (!gameWindow.window) return fail(gameWindow, "Window Creation Error.");
 
     if (gameWindow.fullscreenMode) {
         if (SDL_SetWindowDisplayMode(gameWindow.window, &mode) != 0 ||
@@ -99,19 +97,19 @@ bool createGameWindow(const char* title, int width, int height, int bits, int re
     }
 
     gameWindow.context = SDL_GL_CreateContext(gameWindow.window);
-    if (!gameWindow.context) return fail("Can't Create A GL Rendering Context.");
+    if (!gameWindow.context) return fail(gameWindow, "Can't Create A GL Rendering Context.");
     if (SDL_GL_MakeCurrent(gameWindow.window, gameWindow.context) != 0) {
-        return fail("Can't Activate The GL Rendering Context.");
+        return fail(gameWindow, "Can't Activate The GL Rendering Context.");
     }
 
     SDL_ShowWindow(gameWindow.window);
     SDL_RaiseWindow(gameWindow.window);
-    resizeToDrawable();
-    if (!initGlState()) return fail("Initialization Failed.");
+    resizeToDrawable(gameWindow);
+    if (!initGlState(gameWindow)) return fail(gameWindow, "Initialization Failed.");
     return true;
 }
 
-void releaseGameWindow() {
+void releaseGameWindow(GameWindow& gameWindow) {
     if (gameWindow.fullscreenMode && gameWindow.window) {
         SDL_SetWindowFullscreen(gameWindow.window, 0);
         SDL_ShowCursor(SDL_ENABLE);
@@ -138,7 +136,7 @@ void resizeScene(int width, int height) {
     setOrthoView(realGl(), width, height, 640, 480);
 }
 
-bool initGlState() {
+bool initGlState(GameWindow& gameWindow) {
     const GlApi& gl = realGl();
     gl.enable(GL_TEXTURE_2D);
     gl.shadeModel(GL_SMOOTH);
@@ -151,7 +149,7 @@ bool initGlState() {
     return true;
 }
 
-void handleWindowEvent(const SDL_Event& event) {
+void handleWindowEvent(GameWindow& gameWindow, const SDL_Event& event) {
     switch (event.type) {
         case SDL_QUIT:
             gameWindow.quitRequested = true;
@@ -179,7 +177,7 @@ void handleWindowEvent(const SDL_Event& event) {
                     gameWindow.windowActive = true;
                     break;
                 case SDL_WINDOWEVENT_SIZE_CHANGED:
-                    resizeToDrawable();
+                    resizeToDrawable(gameWindow);
                     break;
                 default:
                     break;
@@ -190,6 +188,6 @@ void handleWindowEvent(const SDL_Event& event) {
     }
 }
 
-void swapGameWindow() {
+void swapGameWindow(const GameWindow& gameWindow) {
     SDL_GL_SwapWindow(gameWindow.window);
 }

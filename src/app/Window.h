@@ -2,7 +2,7 @@
 
 #include <SDL.h>
 
-// The one game window and its OpenGL context, over SDL. The game always asks
+// The game window and its OpenGL context, over SDL; the program entry owns it. The game always asks
 // for full screen at 640 x 480 and falls back to a resizable window of that
 // size when the display cannot switch. Whatever the drawable's size, the
 // logical drawing space is 640 x 480 with y growing downwards.
@@ -20,19 +20,17 @@ struct GameWindow {
     bool escapePressed = false;  // by scancode: set on key-down, cleared on key-up
 };
 
-extern GameWindow gameWindow;
-
 // The full-screen frequency asked for: the configured rate, at least 60 Hz.
 int fullscreenFrequency(int refreshRate);
 
 // Opens the window with its GL context current. `tryFullscreen` false skips
 // the full-screen attempt and its message. On failure it releases what it
 // made, shows the failure's message box and returns false.
-bool createGameWindow(const char* title, int width, int height, int bits, int refreshRate,
-                      bool tryFullscreen);
+bool createGameWindow(GameWindow& window, const char* title, int width, int height, int bits,
+                      int refreshRate, bool tryFullscreen);
 
 // Undoes every step of createGameWindow that was reached, in reverse order.
-void releaseGameWindow();
+void releaseGameWindow(GameWindow& window);
 
 // Maps the 640 x 480 logical space over a drawable of width x height pixels;
 // a height of 0 is taken as 1.
@@ -40,10 +38,10 @@ void resizeScene(int width, int height);
 
 // Fixed GL state for the whole run, and a swap on every vertical retrace when
 // the driver allows it.
-bool initGlState();
+bool initGlState(GameWindow& window);
 
 // The window's event handling: keys, minimising, resizing, closing.
-void handleWindowEvent(const SDL_Event& event);
+void handleWindowEvent(GameWindow& window, const SDL_Event& event);
 
 // Shows the frame drawn into the back buffer.
-void swapGameWindow();
+void swapGameWindow(const GameWindow& window);

@@ -7,6 +7,7 @@
 #include <cstring>
 #include <ctime>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "app/CommandLine.h"
@@ -24,8 +25,6 @@
 
 namespace {
 
-void recordPoll(void* context);
-
 // Per-frame outputs shared by both loops: the trace and the recording. A
 // write that fails (a full disk, a closed stdout) ends the run: its output
 // would be worthless, and the program says so with a failure status.
@@ -39,16 +38,16 @@ struct Session {
 
     void hookRecorder(GameServices& services) {
         if (!recorder) return;
-        services.controlsPolled = recordPoll;
-        services.controlsPolledContext = recorder.get();
+        ScriptRecorder* to = recorder.get();
+        services.controlsPolled = [to](const Controls& controls) { to->record(controls); };
     }
 
     // False when the trace could not be written.
-    bool frameDone() {
+    bool frameDone(const GameState& game) {
         ++frame;
         if (!trace) return true;
         errno = 0;
-        writeTraceLine(trace, frame);
+        writeTraceLine(trace, frame, game);
         if (!std::ferror(trace)) return true;
         traceFailed();
         return false;
@@ -80,70 +79,64 @@ struct Session {
     }
 };
 
-void recordPoll(void* context) {
-    static_cast<ScriptRecorder*>(context)->record(gameState.graphics->getControls());
-}
-
-void drawableSize(int& width, int& height) {
-    SDL_GL_GetDrawableSize(gameWindow.window, &width, &height);
-}
-
-int displayRefreshRate() {
+int displayRefreshRate(const GameWindow& window) {
     SDL_DisplayMode mode;
-    if (SDL_GetWindowDisplayMode(gameWindow.window, &mode) != 0) return 0;
+    if (SDL_GetWindowDisplayMode(window.window, &mode) != 0) return 0;
     return mode.refresh_rate;
 }
 
 // Runs until Escape, a window close, or a false result from the game; with
 // --frames, also after that many drawn frames.
-void runWindowed(const CommandLine& options, Session& session, FramePacer& pacer,
-                 SdlInput* keyboard) {
+void runWindowed(GameState& game, GameWindow& window, const CommandLine& options, Session& session,
+                 FramePacer& pacer, SdlInput* keyboard) {
     long framesDrawn = 0;
     for (;;) {
         SDL_Event event;
         while (SDL_PollEvent(&event)) {
-            handleWindowEvent(event);
+            handleWindowEvent(window, event);
             if (event.type == SDL_KEYDOWN && keyboard)
                 keyboard->notePress(event.key.keysym.scancode);
         }
-        if (gameWindow.quitRequested) break;
+        if (window.quitRequested) break;
 
         // Idle pass: one update, one draw, one swap.
-        if (!updateGame()) break;
+        if (!updateGame(game)) break;
         bool drew = false;
-        if (gameWindow.windowActive) {
-            if (!drawFrame()) break;
+        if (window.windowActive) {
+            advanceFrameClock(game);
+            if (!drawFrame(game)) break;
             drew = true;
             ++framesDrawn;
-            if (!session.frameDone()) break;
+            if (!session.frameDone(game)) break;
         }
         // Escape ends the game after the update, without showing the frame.
-        if (gameWindow.keys[SDL_SCANCODE_ESCAPE] || gameWindow.escapePressed) break;
+        if (window.keys[SDL_SCANCODE_ESCAPE] || window.escapePressed) break;
 
         const bool lastFrame = drew && options.frames > 0 && framesDrawn >= options.frames;
         if (lastFrame && !options.screenshotPath.empty()) {
             std::string error;
-            if (!saveScreenshot(options.screenshotPath, &error)) {
+            if (!saveScreenshot(window.window, options.screenshotPath, &error)) {
                 session.writeError =
                     "cannot save the screenshot " + options.screenshotPath + ": " + error;
             }
         }
-        swapGameWindow();
+        swapGameWindow(window);
         if (lastFrame) break;
-        if (!gameWindow.windowActive) {
+        if (!window.windowActive) {
             SDL_Delay(10);  // a minimised window shows nothing: do not spin on it
             continue;
         }
         pacer.frameShown();
-        const float step = static_cast<float>(pacer.rate() / 90.0);
-        if (step != gameState.updateStep) gameState.updateStep = step;
+        game.updateStep = static_cast<float>(pacer.rate() / 90.0);
     }
 }
 
-void runHeadless(const CommandLine& options, Session& session) {
+void runHeadless(GameState& game, const CommandLine& options, Session& session) {
     for (long frame = 0; frame < options.frames; ++frame) {
-        if (!updateGame() || !drawFrame()) break;
-        if (!session.frameDone()) break;
+        if (!updateGame(game)) break;
+        advanceFrameClock(game);
+        if (!drawFrame(game)) break;
+        if (!session.frameDone(game)) break;
     }
 }
 
@@ -189,59 +182,57 @@ int main(int argc, char** argv) {
     }
 
     const Settings settings = loadSettings("config.txt");
+    GameWindow window;
+    if (!options.headless && !createGameWindow(window, "Quasarine", 640, 480, 32,
+                                               settings.refreshRate, !options.windowed)) {
+        return 1;
+    }
     int status = 0;
-    if (options.headless) {
+    {
+        // The platform's side of the game, headless or in the window.
+        // The keyboard and joystick only with a window: a headless run opens
+        // no device.
         NullInput noInput;
-        InputDevice* input =
-            options.inputPath.empty() ? static_cast<InputDevice*>(&noInput) : &script;
+        std::optional<SdlInput> keyboard;
+        if (!options.headless) keyboard.emplace();
+        InputDevice* input = &script;
+        if (options.inputPath.empty()) {
+            input = keyboard ? static_cast<InputDevice*>(&*keyboard) : &noInput;
+        }
+        SystemFrameClock clock;
+        FramePacer pacer(clock, options.headless ? 0 : displayRefreshRate(window),
+                         window.swapControlAvailable, settings.refreshRate);
         GameServices services;
-        services.gl = &nullGl();
+        services.gl = options.headless ? &nullGl() : &realGl();
         services.input = input;
-        services.settings = settings;
-        services.mute = true;
-        services.headless = true;
+        services.textureFiltering = settings.textureFiltering;
+        services.mute = options.mute || options.headless;
+        services.headless = options.headless;
         services.seed = seed;
+        services.frameRate = pacer.rate();
+        if (!options.headless) {
+            services.drawableSize = [&window](int& width, int& height) {
+                SDL_GL_GetDrawableSize(window.window, &width, &height);
+            };
+        }
         session.hookRecorder(services);
-        if (InitGame(services)) {
-            runHeadless(options, session);
-            if (gameState.failed) status = 1;
+
+        GameState game;
+        if (InitGame(game, services)) {
+            if (options.headless) {
+                runHeadless(game, options, session);
+            } else {
+                runWindowed(game, window, options, session, pacer,
+                            input == &*keyboard ? &*keyboard : nullptr);
+            }
+            if (game.failed) status = 1;
         } else {
             showMessage("InitGame() Failed.", "ERROR", BoxIcon::Exclamation);
             status = 1;
         }
-        shutdownGame();
-    } else {
-        if (!createGameWindow("Quasarine", 640, 480, 32, settings.refreshRate, !options.windowed)) {
-            return 1;
-        }
-        {
-            SdlInput keyboard;
-            InputDevice* input =
-                options.inputPath.empty() ? static_cast<InputDevice*>(&keyboard) : &script;
-            SystemFrameClock clock;
-            FramePacer pacer(clock, displayRefreshRate(), gameWindow.swapControlAvailable,
-                             settings.refreshRate);
-            GameServices services;
-            services.gl = &realGl();
-            services.input = input;
-            services.settings = settings;
-            services.mute = options.mute;
-            services.seed = seed;
-            services.drawableSize = drawableSize;
-            services.frameRate = pacer.rate();
-            session.hookRecorder(services);
-            if (InitGame(services)) {
-                runWindowed(options, session, pacer,
-                            options.inputPath.empty() ? &keyboard : nullptr);
-                if (gameState.failed) status = 1;
-            } else {
-                showMessage("InitGame() Failed.", "ERROR", BoxIcon::Exclamation);
-                status = 1;
-            }
-            shutdownGame();
-        }
-        releaseGameWindow();
+        shutdownGame(game);
     }
+    if (!options.headless) releaseGameWindow(window);
     if (!session.finish()) {
         std::fprintf(stderr, "quasarine: %s\n", session.writeError.c_str());
         if (status == 0) status = 1;

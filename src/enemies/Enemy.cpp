@@ -1,11 +1,11 @@
 #include "enemies/Enemy.h"
 
-#include "audio/SoundSystem.h"
 #include "gfx/Graphics.h"
 #include "particles/ParticleSystem.h"
 #include "player/BoundingBox.h"
 #include "player/Player.h"
 #include "weapons/ProjectileSystem.h"
+#include "world/ActorContext.h"
 #include "world/World.h"
 
 Enemy::Enemy(Graphics* graphics, Vector3 position, std::int32_t kind, std::uint8_t flag)
@@ -37,11 +37,11 @@ void Enemy::drawFrame(float alpha, bool mirrored, int frame) const {
 }
 
 void Enemy::playSound(const char* name, int volume) const {
-    if (SoundSystem* sound = graphics->getSoundSystem()) sound->play(name, volume, kOwnRate, false);
+    actors->playSound(name, volume);
 }
 
 void Enemy::spawnBurst(std::int32_t preset) const {
-    world->getParticles()->spawnBurst(position, preset);
+    actors->particles->spawnBurst(position, preset);
 }
 
 void Enemy::fireShot(Vector3 shotVelocity, std::int32_t variant) const {

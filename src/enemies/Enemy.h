@@ -8,6 +8,7 @@ class BoundingBox;
 class Graphics;
 class Player;
 class World;
+struct ActorContext;
 
 // Enemy kind codes, as room files store them.
 enum EnemyKind : std::int32_t {
@@ -35,10 +36,16 @@ class Enemy {
     virtual void update() = 0;
     virtual void draw(float alpha) = 0;
 
-    void setWorld(World* world) { this->world = world; }
+    // The room it lives in and what it makes noise and sparks with; the
+    // enemy list sets both when it spawns the enemy.
+    void setWorld(World* world, const ActorContext* actors) {
+        this->world = world;
+        this->actors = actors;
+    }
 
     Graphics* graphics;
     World* world = nullptr;
+    const ActorContext* actors = nullptr;
     Vector3 position;
     Vector3 previousPosition;
     Vector3 velocity = makeVector3(0, 0, 0);

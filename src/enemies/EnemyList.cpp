@@ -19,7 +19,8 @@ constexpr int kKindCount = sizeof kKindSheets / sizeof kKindSheets[0];
 
 }  // namespace
 
-EnemyList::EnemyList(Graphics* graphics) : graphics(graphics) {}
+EnemyList::EnemyList(Graphics* graphics, const ActorContext* actors)
+    : graphics(graphics), actors(actors) {}
 
 EnemyList::~EnemyList() {
     clear();
@@ -43,7 +44,7 @@ Enemy* EnemyList::spawn(Vector3 position, std::int32_t kind, std::uint8_t flag) 
     if (slot < 0) return nullptr;
     Enemy* enemy = create(position, kind, flag);
     slots[slot] = enemy;
-    enemy->setWorld(world);
+    enemy->setWorld(world, actors);
     return enemy;
 }
 

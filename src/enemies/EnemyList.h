@@ -7,6 +7,7 @@
 class BoundingBox;
 class Enemy;
 class Graphics;
+struct ActorContext;
 class Texture;
 class World;
 
@@ -20,7 +21,7 @@ class EnemyList {
     // removed, in world units: one screen.
     static constexpr float kLostBelow = 240.0f;
 
-    explicit EnemyList(Graphics* graphics);
+    EnemyList(Graphics* graphics, const ActorContext* actors);
     ~EnemyList();
     EnemyList(const EnemyList&) = delete;
     EnemyList& operator=(const EnemyList&) = delete;
@@ -55,6 +56,7 @@ class EnemyList {
     int freeSlot() const;
 
     Graphics* graphics;
+    const ActorContext* actors;
     World* world = nullptr;
     Enemy* slots[kCapacity] = {};
     int textureCount = 0;

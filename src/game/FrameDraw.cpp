@@ -25,9 +25,9 @@ void quad(const GlApi& gl, float x0, float y0, float x1, float y1) {
     gl.end();
 }
 
-void drawFadeOverlay(const GlApi& gl) {
+void drawFadeOverlay(const GameState& g, const GlApi& gl) {
     gl.disable(GL_TEXTURE_2D);
-    gl.color4f(0, 0, 0, 1.0f - gameState.fadeLevel / 85.0f);
+    gl.color4f(0, 0, 0, 1.0f - g.fadeLevel / 85.0f);
     quad(gl, 0, 0, 320, 240);
     gl.color4f(1, 1, 1, 1);
     gl.enable(GL_TEXTURE_2D);
@@ -35,9 +35,9 @@ void drawFadeOverlay(const GlApi& gl) {
 
 // Dark rooms: the frame is multiplied by the light spot centred on the
 // player's eased position.
-void drawDarkness(const GlApi& gl) {
-    const float ox = gameState.lightOffsetX, oy = gameState.lightOffsetY;
-    gl.bindTexture(GL_TEXTURE_2D, gameState.flashlightTexture->getId());
+void drawDarkness(const GameState& g, const GlApi& gl) {
+    const float ox = g.lightOffsetX, oy = g.lightOffsetY;
+    gl.bindTexture(GL_TEXTURE_2D, g.flashlightTexture->getId());
     gl.blendFunc(GL_ZERO, GL_SRC_COLOR);
     const float s0 = -0.9f - 1.4f * ox, s1 = 1.9f - 1.4f * ox;
     const float t0 = -0.5f - oy, t1 = 1.5f - oy;
@@ -54,27 +54,27 @@ void drawDarkness(const GlApi& gl) {
     gl.blendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
 }
 
-void drawHud(Graphics& graphics, const World& world) {
+void drawHud(const GameState& g, Graphics& graphics, const World& world) {
     graphics.setScreenSpace();
     graphics.gl().color4f(1, 1, 1, 1);
-    graphics.bindTexture(gameState.hudTexture);
+    graphics.bindTexture(g.hudTexture);
     graphics.drawSprite(32, 210, 0, 1, false, 0);
     graphics.setWorldSpace();
     char digits[16];
-    std::snprintf(digits, sizeof digits, "%.2i", gameState.player->health % 100);
+    std::snprintf(digits, sizeof digits, "%.2i", g.player->health % 100);
     graphics.drawText(47, 205, digits);
     // "READY" blinks 12 steps on, 12 off during the start-up pause.
-    if ((world.freezeTimer / 12) % 2 == 1 && gameState.readyShown) {
+    if ((world.freezeTimer / 12) % 2 == 1 && g.readyShown) {
         graphics.drawText(142, 140, "READY");
     }
 }
 
 // Where the 640 x 480 picture goes in the drawable: as large as fits at 4:3,
 // centred, with black bars.
-void letterbox(int& x, int& y, int& width, int& height) {
+void letterbox(const GameState& g, int& x, int& y, int& width, int& height) {
     int drawableWidth = 640, drawableHeight = 480;
-    if (gameState.services.drawableSize) {
-        gameState.services.drawableSize(drawableWidth, drawableHeight);
+    if (g.services.drawableSize) {
+        g.services.drawableSize(drawableWidth, drawableHeight);
     }
     if (drawableWidth * 3 > drawableHeight * 4) {
         height = drawableHeight;
@@ -86,7 +86,7 @@ void letterbox(int& x, int& y, int& width, int& height) {
     x = (drawableWidth - width) / 2;
     y = (drawableHeight - height) / 2;
     // The whole drawable is cleared to black first, bars included.
-    gameState.services.gl->viewport(0, 0, drawableWidth, drawableHeight);
+    g.services.gl->viewport(0, 0, drawableWidth, drawableHeight);
 }
 
 void drawScreenQuad(const GlApi& gl) {
@@ -104,10 +104,7 @@ void drawScreenQuad(const GlApi& gl) {
 
 // Under water the screen quad becomes a grid wobbled by up to 6 pixels and
 // enlarged by 10 % about the centre so no edge shows.
-void drawWaveGrid(const GlApi& gl) {
-    GameState& g = gameState;
-    g.wavePhaseX += 0.01f;
-    g.wavePhaseY += 0.0123f;
+void drawWaveGrid(const GameState& g, const GlApi& gl) {
     static float vx[22][17];
     static float vy[22][17];
     for (int c = 0; c <= 21; ++c) {
@@ -137,13 +134,11 @@ void drawWaveGrid(const GlApi& gl) {
 
 }  // namespace
 
-bool drawFrame() {
-    GameState& g = gameState;
+bool drawFrame(GameState& g) {
     Graphics& graphics = *g.graphics;
     World& world = *g.world;
     const GlApi& gl = graphics.gl();
 
-    g.timeAccumulator += 1.0f;
     float alpha = g.timeAccumulator / g.updateStep;
     if (world.freezeTimer > 0 || (g.fading && g.fadeDelta < 0)) alpha = 1.0f;
     world.interpolateCamera(alpha);
@@ -157,17 +152,17 @@ bool drawFrame() {
     world.getParticles()->draw(alpha);
     world.drawFrontLayers();
 
-    if (g.fading && g.fadeOverlayEnabled) drawFadeOverlay(gl);
+    if (g.fading && g.fadeOverlayEnabled) drawFadeOverlay(g, gl);
     gl.color4f(1, 1, 1, 1);
-    if (world.darkRoom) drawDarkness(gl);
-    drawHud(graphics, world);
+    if (world.darkRoom) drawDarkness(g, gl);
+    drawHud(g, graphics, world);
     graphics.disableBlending();
 
     gl.bindTexture(GL_TEXTURE_2D, g.captureTexture);
     gl.copyTexImage2D(GL_TEXTURE_2D, 0, GL_RGB, 0, 0, kAreaWidth, kAreaHeight, 0);
 
     int x = 0, y = 0, width = 640, height = 480;
-    letterbox(x, y, width, height);
+    letterbox(g, x, y, width, height);
     gl.clear(GL_COLOR_BUFFER_BIT);
     gl.viewport(x, y, width, height);
     gl.matrixMode(GL_PROJECTION);
@@ -180,7 +175,7 @@ bool drawFrame() {
     if (!g.player->inWater) {
         drawScreenQuad(gl);
     } else {
-        drawWaveGrid(gl);
+        drawWaveGrid(g, gl);
     }
     graphics.flush();
     return true;

@@ -6,13 +6,10 @@
 
 #include "audio/NullAudioBackend.h"
 #include "audio/SoundSystem.h"
-#include "game/Random.h"
 #include "gfx/Graphics.h"
 #include "input/Controls.h"
 #include "player/Player.h"
 #include "world/World.h"
-
-GameState gameState;
 
 const SampleFile kSampleTable[18] = {
     {"data\\sound\\vanta_fire1.wav", "vanta_fire1"},
@@ -39,42 +36,41 @@ namespace {
 
 constexpr float kStepsPerSecond = 90.0f;
 
-SoundSystem* createSoundSystem(const GameServices& services) {
+SoundSystem* createSoundSystem(GameState& g, const GameServices& services) {
     if (services.headless || services.mute) {
         auto backend = std::make_unique<NullAudioBackend>();
-        gameState.recordedAudio = backend.get();
+        g.recordedAudio = backend.get();
         return new SoundSystem(std::move(backend));
     }
     return new SoundSystem(SoundSystem::Output::Device);
 }
 
-void pollControls() {
-    gameState.graphics->getControls().update();
-    const GameServices& services = gameState.services;
-    if (services.controlsPolled) services.controlsPolled(services.controlsPolledContext);
+void pollControls(GameState& g) {
+    g.controls->update();
+    const GameServices& services = g.services;
+    if (services.controlsPolled) services.controlsPolled(*g.controls);
 }
 
 // The eased aim of the flashlight: the player's offset from the view centre
 // in half-views.
-float aimX() {
-    return (gameState.player->position.x - gameState.world->drawCamera.x) / 160;
+float aimX(const GameState& g) {
+    return (g.player->position.x - g.world->drawCamera.x) / 160;
 }
-float aimY() {
-    return (gameState.player->position.y - gameState.world->drawCamera.y) / 120;
+float aimY(const GameState& g) {
+    return (g.player->position.y - g.world->drawCamera.y) / 120;
 }
 
 }  // namespace
 
-bool InitGame(const GameServices& services) {
-    gameState = GameState{};
-    GameState& g = gameState;
+bool InitGame(GameState& g, const GameServices& services) {
+    g = GameState{};
     g.services = services;
     const GlApi& gl = *services.gl;
     gl.clearColor(0, 0, 0, 0);
     gl.clear(GL_COLOR_BUFFER_BIT);
     gl.flush();
 
-    seedGameRandom(services.seed);
+    g.random.seed(services.seed);
     // A headless run counts as a 90 Hz display: one update step per frame.
     g.updateStep = static_cast<float>((services.headless ? kStepsPerSecond : services.frameRate) /
                                       kStepsPerSecond);
@@ -83,33 +79,34 @@ bool InitGame(const GameServices& services) {
     g.fadeLevel = 1;
     g.fadeDelta = 1;
 
-    g.graphics = new Graphics(gl, *services.input);
+    g.graphics = new Graphics(gl);
+    g.controls = new Controls(*services.input);
     g.graphics->setClearColor(0, 0, 0);
     g.graphics->createCaptureTexture(g.captureTexture, 512, 256, 3, GL_RGB,
-                                     services.settings.textureFiltering);
+                                     services.textureFiltering);
     g.graphics->loadFont("data\\font.tga");
     g.graphics->setBaseColor(1, 1, 1);
-    g.sound = createSoundSystem(services);
-    g.graphics->setSoundSystem(g.sound);
+    g.sound = createSoundSystem(g, services);
+    g.actors.sound = g.sound;
+    g.actors.random = &g.random;
     for (const SampleFile& sample : kSampleTable) g.sound->loadSample(sample.file, sample.name);
     g.graphics->loadTexture(g.hudTexture, "data\\hud.tga");
     g.flashlightTexture = new PlainTexture(gl);
     g.flashlightTexture->load("data\\flashlight.tga");
 
-    g.player = new Player(g.graphics);
-    g.world = new World(g.graphics);
+    g.player = new Player(g.graphics, &g.actors);
+    g.world = new World(g.graphics, &g.actors);
     g.world->setPlayer(g.player);
     if (!g.world->loadMap("data\\map\\test.map")) return false;
-    g.graphics->setWorld(g.world);
     g.player->setWorld(g.world);
-    g.lightOffsetX = aimX();
-    g.lightOffsetY = aimY();
+    g.lightOffsetX = aimX(g);
+    g.lightOffsetY = aimY(g);
 
     // Warm-up, so the first frame shows a settled world.
-    pollControls();
+    pollControls(g);
     g.world->update();
     g.world->freezeTimer = kReadyFreezeSteps;
-    for (int i = 0; i < 40; ++i) g.player->update();
+    for (int i = 0; i < 40; ++i) g.player->update(*g.controls);
     for (int i = 0; i < 10; ++i) g.world->update();
     g.player->appearTimer = 30;
     g.readyShown = true;
@@ -122,8 +119,7 @@ bool InitGame(const GameServices& services) {
 namespace {
 
 // A scripted hold ends after its steps, whatever else the step did.
-void countDownFreeze() {
-    GameState& g = gameState;
+void countDownFreeze(GameState& g) {
     World& world = *g.world;
     if (world.freezeTimer <= 0) return;
     world.freezeTimer -= 1;
@@ -134,8 +130,7 @@ void countDownFreeze() {
     }
 }
 
-void runStepBody() {
-    GameState& g = gameState;
+void runStepBody(GameState& g) {
     World& world = *g.world;
     g.timeAccumulator -= g.updateStep;
 
@@ -160,7 +155,7 @@ void runStepBody() {
         world.openDoorsNearPlayer();
         g.roomChangePending = false;
     }
-    if (world.freezeTimer == 0) g.player->update();
+    if (world.freezeTimer == 0) g.player->update(*g.controls);
     if (world.isPlayerOutsideRoom()) {
         g.fadeLevel = 85;
         g.fadeDelta = -4;
@@ -169,39 +164,38 @@ void runStepBody() {
     }
 }
 
-void runStep() {
-    pollControls();
-    runStepBody();
-    countDownFreeze();
-    ++gameState.steps;
+void runStep(GameState& g) {
+    pollControls(g);
+    runStepBody(g);
+    countDownFreeze(g);
+    ++g.steps;
 }
 
 }  // namespace
 
-bool updateGame() {
-    GameState& g = gameState;
+bool updateGame(GameState& g) {
     World& world = *g.world;
-    while (g.timeAccumulator > 0 && !g.failed) runStep();
+    while (g.timeAccumulator > 0 && !g.failed) runStep(g);
     if (g.failed) return false;
 
     // Once per call: the flashlight's aim eases per frame.
     if (world.resetFlashlight) {
-        g.lightOffsetX = aimX();
-        g.lightOffsetY = aimY();
+        g.lightOffsetX = aimX(g);
+        g.lightOffsetY = aimY(g);
         world.resetFlashlight = false;
     }
-    g.lightOffsetX += (aimX() - g.lightOffsetX) / 5;
-    g.lightOffsetY += (aimY() - g.lightOffsetY) / 5;
+    g.lightOffsetX += (aimX(g) - g.lightOffsetX) / 5;
+    g.lightOffsetY += (aimY(g) - g.lightOffsetY) / 5;
     return true;
 }
 
-void shutdownGame() {
-    GameState& g = gameState;
+void shutdownGame(GameState& g) {
     delete g.hudTexture;
     delete g.flashlightTexture;
     delete g.player;
     delete g.world;
     delete g.sound;
+    delete g.controls;
     delete g.graphics;
     g.hudTexture = nullptr;
     g.flashlightTexture = nullptr;
@@ -209,5 +203,15 @@ void shutdownGame() {
     g.world = nullptr;
     g.sound = nullptr;
     g.recordedAudio = nullptr;
+    g.controls = nullptr;
     g.graphics = nullptr;
+    g.actors = ActorContext{};
+}
+
+void advanceFrameClock(GameState& g) {
+    g.timeAccumulator += 1.0f;
+    if (g.player->inWater) {
+        g.wavePhaseX += 0.01f;
+        g.wavePhaseY += 0.0123f;
+    }
 }

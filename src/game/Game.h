@@ -1,12 +1,15 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 
-#include "app/Settings.h"
 #include "gfx/GlApi.h"
 #include "input/InputDevice.h"
+#include "math/Random.h"
+#include "world/ActorContext.h"
 
 class AudioBackend;
+class Controls;
 class Graphics;
 class NullAudioBackend;
 class PlainTexture;
@@ -19,19 +22,19 @@ class World;
 struct GameServices {
     const GlApi* gl = nullptr;
     InputDevice* input = nullptr;
-    Settings settings;
-    bool mute = false;      // open no audio device
-    bool headless = false;  // no window: one update step per frame, sounds recorded
+    bool textureFiltering = false;  // smooth the scaled-up picture
+    bool mute = false;              // open no audio device
+    bool headless = false;          // no window: one update step per frame, sounds recorded
     // The seed of the game's random generator (the time when none is given).
     std::uint32_t seed = 0;
-    // The drawable's size in pixels; the picture is letterboxed into it.
-    void (*drawableSize)(int& width, int& height) = nullptr;
+    // The drawable's size in pixels; the picture is letterboxed into it
+    // (640 x 480 when not given).
+    std::function<void(int& width, int& height)> drawableSize;
     // The display rate, in frames per second, the update step is based on.
     double frameRate = 75;
     // Called after every controls poll (the start-up poll and each update
     // step), for recording a played session.
-    void (*controlsPolled)(void* context) = nullptr;
-    void* controlsPolledContext = nullptr;
+    std::function<void(const Controls& controls)> controlsPolled;
 };
 
 // The long-lived game objects and the numbers the update and the frame
@@ -39,7 +42,10 @@ struct GameServices {
 struct GameState {
     GameServices services{};
     Graphics* graphics = nullptr;
+    Controls* controls = nullptr;  // polled once per update step
     SoundSystem* sound = nullptr;
+    Random random;
+    ActorContext actors;  // the sound, the World's particles, the random numbers
     NullAudioBackend* recordedAudio = nullptr;  // set when the sound is not heard
     Player* player = nullptr;
     World* world = nullptr;
@@ -66,8 +72,6 @@ struct GameState {
     bool failed = false;
 };
 
-extern GameState gameState;
-
 // The sound table loaded at start, in load order.
 struct SampleFile {
     const char* file;
@@ -77,10 +81,13 @@ extern const SampleFile kSampleTable[18];
 
 // Builds the game objects and loads the first room; false (already reported)
 // when the map cannot be loaded.
-bool InitGame(const GameServices& services);
+bool InitGame(GameState& game, const GameServices& services);
 // One pass of the fixed-step update; false ends the program.
-bool updateGame();
+bool updateGame(GameState& game);
+// A frame is about to be drawn: it owes the update one more frame's steps,
+// and the screen's under-water wave moves on.
+void advanceFrameClock(GameState& game);
 // Draws one frame into the back buffer; false ends the program.
-bool drawFrame();
+bool drawFrame(GameState& game);
 // Destroys the game objects.
-void shutdownGame();
+void shutdownGame(GameState& game);

@@ -36,9 +36,9 @@ void writeString(std::FILE* out, const char* text) {
     std::fputc('"', out);
 }
 
-void writeAudio(std::FILE* out) {
+void writeAudio(std::FILE* out, const GameState& g) {
     std::fputs(",\"audio\":[", out);
-    NullAudioBackend* audio = gameState.recordedAudio;
+    NullAudioBackend* audio = g.recordedAudio;
     if (audio) {
         AudioEventLog& log = audio->log();
         for (std::size_t i = 0; i < log.size(); ++i) {
@@ -63,8 +63,7 @@ void writeAudio(std::FILE* out) {
 
 }  // namespace
 
-void writeTraceLine(std::FILE* out, long frame) {
-    const GameState& g = gameState;
+void writeTraceLine(std::FILE* out, long frame, const GameState& g) {
     const World& world = *g.world;
     const Player& player = *g.player;
     std::fprintf(out, "{\"frame\":%ld,\"step\":%ld,\"room\":", frame, g.steps);
@@ -95,6 +94,6 @@ void writeTraceLine(std::FILE* out, long frame) {
     }
     std::fprintf(out, "],\"shots\":%d,\"particles\":%d", player.getProjectiles()->activeCount(),
                  world.getParticles()->activeCount());
-    writeAudio(out);
+    writeAudio(out, g);
     std::fputs("}\n", out);
 }

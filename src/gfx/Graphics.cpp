@@ -2,16 +2,13 @@
 
 #include <vector>
 
-#include "input/Controls.h"
-
-Graphics::Graphics(const GlApi& gl, InputDevice& input) : gl_(gl), controls_(new Controls(input)) {
+Graphics::Graphics(const GlApi& gl) : gl_(gl) {
     // Until a font loads every character advances a fixed 8 pixels.
     for (GlyphEdges& edges : glyphMetrics_) edges = GlyphEdges{0, 8};
 }
 
 Graphics::~Graphics() {
     delete font_;
-    delete controls_;
 }
 
 void Graphics::setClearColor(float r, float g, float b) {

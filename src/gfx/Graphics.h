@@ -7,11 +7,6 @@
 #include "gfx/Texture.h"
 #include "math/Vector3.h"
 
-class Controls;
-class InputDevice;
-class SoundSystem;
-class World;
-
 // Left and right inked edge of one font glyph, in pixels within its 8-pixel
 // cell: the pen advances right - left and the glyph is drawn shifted by left.
 struct GlyphEdges {
@@ -23,25 +18,17 @@ struct GlyphEdges {
 constexpr int kFirstGlyph = 32;
 constexpr int kGlyphCount = 128;
 
-// The one rendering context. Everything that draws, plays sounds or reads the
-// controls is handed a Graphics and reaches the World, the SoundSystem and
-// the Controls through it. Draws sprites from the current sheet as textured
+// The one rendering context, handed to everything that draws. Draws sprites from the current sheet as textured
 // quads in the 320 x 240 game view (y grows downward there; world y grows
 // upward and the final screen pass mirrors the view).
 class Graphics {
   public:
-    Graphics(const GlApi& gl, InputDevice& input);
+    explicit Graphics(const GlApi& gl);
     ~Graphics();
     Graphics(const Graphics&) = delete;
     Graphics& operator=(const Graphics&) = delete;
 
     const GlApi& gl() const { return gl_; }
-
-    void setWorld(World* world) { world_ = world; }
-    World* getWorld() const { return world_; }
-    void setSoundSystem(SoundSystem* sound) { soundSystem_ = sound; }
-    SoundSystem* getSoundSystem() const { return soundSystem_; }
-    Controls& getControls() { return *controls_; }
 
     // The camera centre, blended for the frame being drawn, that world-space
     // sprites are placed around: it lands at view pixel (160, 120).
@@ -103,9 +90,6 @@ class Graphics {
     Texture* currentTexture_ = nullptr;
     PlainTexture* font_ = nullptr;
     GlyphEdges glyphMetrics_[kGlyphCount];
-    World* world_ = nullptr;
-    SoundSystem* soundSystem_ = nullptr;
-    Controls* controls_;
     Vector3 drawCamera_ = makeVector3(0, 0, 0);
     float colorRed_ = 1.0f;
     float colorGreen_ = 1.0f;

@@ -2,16 +2,17 @@
 
 #include <cmath>
 
-#include "audio/SoundSystem.h"
 #include "enemies/Enemy.h"
 #include "enemies/EnemyList.h"
 #include "gfx/Graphics.h"
 #include "input/Controls.h"
 #include "weapons/ProjectileSystem.h"
+#include "world/ActorContext.h"
 #include "world/World.h"
 
-Player::Player(Graphics* graphics) : graphics(graphics) {
-    projectiles = new ProjectileSystem(graphics);
+Player::Player(Graphics* graphics, const ActorContext* actors)
+    : graphics(graphics), actors(actors) {
+    projectiles = new ProjectileSystem(graphics, actors);
     bodyBox = new BoundingBox();
     feetProbe = new BoundingBox();
     headProbe = new BoundingBox();
@@ -69,7 +70,8 @@ void Player::reset() {
     appearTimer = 0;
 }
 
-void Player::update() {
+void Player::update(const Controls& stepControls) {
+    controls = &stepControls;
     if (form == kVanta) {
         updateVantaForm();
     } else {
@@ -109,7 +111,7 @@ void Player::releaseJump() {
 void Player::countDownFire() {
     if (fireCooldown > 0) --fireCooldown;
     if (firePoseTimer > 0) --firePoseTimer;
-    if (!graphics->getControls().fire && fireCooldown <= 0) fireReady = true;
+    if (!controls->fire && fireCooldown <= 0) fireReady = true;
 }
 
 void Player::touchEnemies() {
@@ -160,6 +162,5 @@ bool Player::tilesHit(const BoundingBox& box) const {
 }
 
 void Player::playSound(const char* name, int volume, int frequency) const {
-    SoundSystem* sound = graphics->getSoundSystem();
-    if (sound) sound->play(name, volume, frequency, false);
+    actors->playSound(name, volume, frequency);
 }

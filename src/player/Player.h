@@ -5,8 +5,10 @@
 #include "math/Vector3.h"
 #include "player/BoundingBox.h"
 
+class Controls;
 class Graphics;
 class ProjectileSystem;
+struct ActorContext;
 class Texture;
 class World;
 
@@ -28,7 +30,7 @@ enum PlayerForm : std::int32_t {
 // flags the World sets); everything else goes through the operations.
 class Player {
   public:
-    explicit Player(Graphics* graphics);
+    Player(Graphics* graphics, const ActorContext* actors);
     ~Player();
     Player(const Player&) = delete;
     Player& operator=(const Player&) = delete;
@@ -39,8 +41,9 @@ class Player {
     // Start values of every field that has one: 99 health, the gearboy form,
     // the ready flags; the ball ability is taken away. Does not move.
     void reset();
-    // One fixed step of the current form's controller.
-    void update();
+    // One fixed step of the current form's controller, steered by the
+    // controls polled for this step.
+    void update(const Controls& controls);
     // Draws the current form (and the shots) blended `alpha` between steps.
     void draw(float alpha);
     // A hit of `damage` from something at `source`; ignored while invulnerable.
@@ -126,6 +129,8 @@ class Player {
     Texture* vantaTexture = nullptr;
     Texture* gearboyTexture = nullptr;
     Graphics* graphics;
+    const ActorContext* actors;
+    const Controls* controls = nullptr;  // this step's, during update()
     World* world = nullptr;
     ProjectileSystem* projectiles;
 };

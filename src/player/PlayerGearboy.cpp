@@ -2,12 +2,13 @@
 // hip shot that ricochets off armour, a 60-step stun after a hit, an idle
 // animation and the appearing animation at the start. Speeds are units per
 // step, y up.
-#include "game/Random.h"
 #include "gfx/Graphics.h"
 #include "input/Controls.h"
+#include "math/Random.h"
 #include "particles/ParticleSystem.h"
 #include "player/Player.h"
 #include "weapons/ProjectileSystem.h"
+#include "world/ActorContext.h"
 #include "world/World.h"
 
 namespace {
@@ -60,7 +61,7 @@ bool Player::gearboyAppearing() {
 
 // Reads the controls; false when the step ends in a form change.
 bool Player::gearboyControls(StepState& step) {
-    const Controls& controls = graphics->getControls();
+    const Controls& controls = *this->controls;
     if (controls.up && formChangeAllowed && onGround) {
         form = kVanta;
         position.y += 12;
@@ -165,14 +166,13 @@ void Player::gearboyAnimate(const StepState& step) {
 // Now and then a bubble rises from the gearboy's head under water. The three
 // draws come in this order: the chance, the speed, the lifetime.
 void Player::gearboyBubbles() {
-    if (!inWater || gameRandom() % 201 != 0) return;
-    const int speed = gameRandom() % 11;
-    const int life = 300 + gameRandom() % 201;
+    if (!inWater || actors->random->below(201) != 0) return;
+    const int speed = actors->random->below(11);
+    const int life = 300 + actors->random->below(201);
     const float side = facing == 0 ? 8.0f : -8.0f;
-    if (!world) return;
-    world->getParticles()->emit(makeVector3(position.x + side, position.y + 3, 0),
-                                makeVector3(0, 0.5f + speed / 20.0f, 0), 0, 0, kParticleBubble,
-                                life);
+    if (!actors->particles) return;
+    actors->particles->emit(makeVector3(position.x + side, position.y + 3, 0),
+                            makeVector3(0, 0.5f + speed / 20.0f, 0), 0, 0, kParticleBubble, life);
 }
 
 // Turns to face the source (an exactly level one counts as to the left) and

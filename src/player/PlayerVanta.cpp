@@ -3,7 +3,6 @@
 // per step, y up.
 #include <cmath>
 
-#include "audio/SoundSystem.h"
 #include "gfx/Graphics.h"
 #include "input/Controls.h"
 #include "player/Player.h"
@@ -44,7 +43,7 @@ constexpr VantaPose kBallPose = {-10, 12, -2};
 void Player::updateVantaForm() {
     previousPosition = position;
     previousSomersaultAngle = somersaultAngle;
-    const Controls& controls = graphics->getControls();
+    const Controls& controls = *this->controls;
     if (controls.down && formChangeAllowed && onGround) {
         form = kGearboy;
         playSound("vanta_jump", 40, 20000);
@@ -67,7 +66,7 @@ void Player::updateVantaForm() {
 
 // Left, right and up. A somersault keeps its facing, so its spin direction.
 void Player::vantaSteer(StepState& step) {
-    const Controls& controls = graphics->getControls();
+    const Controls& controls = *this->controls;
     const float airAccel = somersault ? kSomersaultAccel : kAirAccel;
     if (controls.right) {
         if (onGround) {
@@ -102,7 +101,7 @@ void Player::vantaSteer(StepState& step) {
 }
 
 void Player::vantaJumpAndBall() {
-    const Controls& controls = graphics->getControls();
+    const Controls& controls = *this->controls;
     if (controls.jump && !ball) {
         if (onGround && !jumping && jumpReady) {
             jumping = true;
@@ -135,7 +134,7 @@ void Player::vantaJumpAndBall() {
 }
 
 void Player::vantaFire() {
-    if (!graphics->getControls().fire || fireCooldown > 0 || !fireReady || ball) return;
+    if (!controls->fire || fireCooldown > 0 || !fireReady || ball) return;
     fireReady = false;
     fireCooldown = 5;
     firePoseTimer = 30;

@@ -1,6 +1,6 @@
 #include "weapons/ProjectileSystem.h"
 
-#include "audio/SoundSystem.h"
+#include "world/ActorContext.h"
 #include "enemies/Enemy.h"
 #include "enemies/EnemyList.h"
 #include "gfx/Graphics.h"
@@ -25,7 +25,8 @@ constexpr float kSparkRise = 3.0f;
 
 }  // namespace
 
-ProjectileSystem::ProjectileSystem(Graphics* graphics) : graphics(graphics) {
+ProjectileSystem::ProjectileSystem(Graphics* graphics, const ActorContext* actors)
+    : graphics(graphics), actors(actors) {
     graphics->loadTexture(weaponsTexture, "data\\weapons.tga");
     // Fresh slots are free with no flash pending; the remaining fields keep
     // their defaults, so a draw before the first update shows nothing.
@@ -114,9 +115,9 @@ void ProjectileSystem::collidePlayerShot(Projectile& shot) {
         if (shot.kind == kGearboyShot && enemy->deflectsShots) {
             const Vector3 sparkVelocity =
                 makeVector3(kSparkBounce * shot.velocity.x, kSparkRise, 0);
-            world->getParticles()->emit(shot.position, sparkVelocity, 0, kSparkFrame,
-                                        kParticleStraight, kSparkLife);
-            playSound("gearboy_ricochet", 20);
+            actors->particles->emit(shot.position, sparkVelocity, 0, kSparkFrame,
+                                    kParticleStraight, kSparkLife);
+            actors->playSound("gearboy_ricochet", 20);
         } else {
             enemy->hurt(kShotDamage);
         }
@@ -164,6 +165,3 @@ int ProjectileSystem::activeCount() const {
     return count;
 }
 
-void ProjectileSystem::playSound(const char* name, int volume) {
-    if (SoundSystem* sound = graphics->getSoundSystem()) sound->play(name, volume, kOwnRate, false);
-}

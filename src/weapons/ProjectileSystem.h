@@ -5,6 +5,7 @@
 #include "math/Vector3.h"
 
 class Graphics;
+struct ActorContext;
 class Texture;
 class World;
 
@@ -42,7 +43,7 @@ class ProjectileSystem {
     // Damage a player shot does to an enemy and an enemy shot to the player.
     static constexpr int kShotDamage = 10;
 
-    explicit ProjectileSystem(Graphics* graphics);
+    ProjectileSystem(Graphics* graphics, const ActorContext* actors);
     ~ProjectileSystem();
     ProjectileSystem(const ProjectileSystem&) = delete;
     ProjectileSystem& operator=(const ProjectileSystem&) = delete;
@@ -64,10 +65,10 @@ class ProjectileSystem {
     void end(Projectile& shot);
     void collidePlayerShot(Projectile& shot);
     void collideEnemyShot(Projectile& shot);
-    void playSound(const char* name, int volume);
 
     Projectile pool[kCapacity];
     Texture* weaponsTexture = nullptr;
     Graphics* graphics;
+    const ActorContext* actors;
     World* world = nullptr;
 };

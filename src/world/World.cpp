@@ -13,6 +13,7 @@
 #include "particles/ParticleSystem.h"
 #include "player/Player.h"
 #include "weapons/ProjectileSystem.h"
+#include "world/ActorContext.h"
 
 namespace {
 
@@ -45,14 +46,15 @@ void reportDataError(const std::string& path, const std::string& problem) {
 
 }  // namespace
 
-World::World(Graphics* graphics) : graphics(graphics) {
+World::World(Graphics* graphics, ActorContext* actors) : graphics(graphics), actors(actors) {
     graphics->loadTexture(tilesets[0], "data\\tiles_test.tga");
     graphics->loadTexture(tilesets[1], "data\\tiles_combo1.tga");
     graphics->loadTexture(tilesets[2], "data\\tiles_test-gearboy.tga");
     graphics->loadTexture(itemsTexture, "data\\items.tga");
-    enemies = new EnemyList(graphics);
+    enemies = new EnemyList(graphics, actors);
     enemies->setWorld(this);
     particles = new ParticleSystem(graphics);
+    actors->particles = particles;
     graphics->setBaseColor(1, 1, 1);
     graphics->setClearColor(0, 0, 0);
 }
@@ -68,12 +70,9 @@ bool World::isCurrentRoom(const char* name) const {
     return !sections.empty() && sections[currentSection].name == name;
 }
 
-void World::playSound(const char* name, int volume) {
-    if (SoundSystem* sound = graphics->getSoundSystem()) sound->play(name, volume, kOwnRate, false);
-}
 
 void World::playMusicTrack(std::int32_t track) {
-    if (SoundSystem* sound = graphics->getSoundSystem()) {
+    if (SoundSystem* sound = actors->sound) {
         int current = musicTrack;
         ::playMusicTrack(*sound, current, track);
         musicTrack = current;
@@ -323,7 +322,7 @@ void World::applyRoomRules() {
     if (!musicLocked) {
         if (isCurrentRoom(kGearboyPassage) && musicTrack != 1) playMusicTrack(1);
         if (isCurrentRoom(kBridgeRoom)) {
-            if (SoundSystem* sound = graphics->getSoundSystem()) sound->stopMusic();
+            if (actors->sound) actors->sound->stopMusic();
             musicTrack = -1;
         }
         if (isCurrentRoom(kFloodedRoom) && musicTrack != 0) playMusicTrack(0);
@@ -348,7 +347,7 @@ void World::openDoorsNearPlayer() {
         }
     }
     if (!door) return;
-    playSound("door_open", 30);
+    actors->playSound("door_open", 30);
     const std::int32_t doorColumn = door->column, doorRow = door->row;
     // Only door records open: a breakable block or the flush target beside an
     // entry door must not go off by itself.

@@ -8,6 +8,7 @@
 #include "world/RoomFile.h"
 
 class BoundingBox;
+struct ActorContext;
 class EnemyList;
 class Graphics;
 class ParticleSystem;
@@ -54,7 +55,8 @@ constexpr std::int32_t kFeatureFormStation = 100;
 // a map-grid cell 320 x 240 (20 x 15 tiles).
 class World {
   public:
-    explicit World(Graphics* graphics);
+    // The World supplies its particle pool to `actors`.
+    World(Graphics* graphics, ActorContext* actors);
     ~World();
     World(const World&) = delete;
     World& operator=(const World&) = delete;
@@ -62,6 +64,7 @@ class World {
     void setPlayer(Player* player) { this->player = player; }
     Player* getPlayer() const { return player; }
     Graphics* getGraphics() const { return graphics; }
+    const ActorContext& getActors() const { return *actors; }
     EnemyList* getEnemies() const { return enemies; }
     ParticleSystem* getParticles() const { return particles; }
 
@@ -160,13 +163,13 @@ class World {
     template <typename TileVisitor>
     bool scanTiles(const BoundingBox& box, TileVisitor visit);
     void hitBlockAt(int column, int row);
-    void playSound(const char* name, int volume);
     bool isCurrentRoom(const char* name) const;
 
     static constexpr int kTilesetCount = 3;
     Texture* tilesets[kTilesetCount] = {};
     Texture* itemsTexture = nullptr;
     Graphics* graphics;
+    ActorContext* actors;
     EnemyList* enemies;
     ParticleSystem* particles;
     Player* player = nullptr;

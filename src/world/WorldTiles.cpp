@@ -6,6 +6,7 @@
 
 #include "gfx/Graphics.h"
 #include "player/BoundingBox.h"
+#include "world/ActorContext.h"
 #include "world/World.h"
 
 template <typename TileVisitor>
@@ -49,7 +50,7 @@ void World::hitBlockAt(int column, int row) {
     for (BlockRecord& b : blocks) {
         if (b.timer != 0 || b.column != column || b.row != row) continue;
         if (b.type == kDoor) {
-            playSound("door_open", 30);
+            actors->playSound("door_open", 30);
             const std::int32_t doorColumn = b.column, doorRow = b.row;
             // A door of several tiles opens as one.
             for (BlockRecord& door : blocks) {
@@ -59,11 +60,11 @@ void World::hitBlockAt(int column, int row) {
                 }
             }
         } else if (b.type == kBreakableBlock) {
-            playSound("gearboy_enemyhurt", 20);
+            actors->playSound("gearboy_enemyhurt", 20);
             b.timer = 1;
         } else if (b.type == kFlushTarget) {
             if (isCurrentRoom("save_room1.sec") && !waterDrained) {
-                playSound("flush", 100);
+                actors->playSound("flush", 100);
                 freezeTimer = kDrainFreezeSteps;
                 resumeMusic = false;
                 setTile(kSolidLayer, b.column, b.row, 40);

@@ -5,19 +5,15 @@
 
 #include "audio/SoundSystem.h"
 #include "enemies/EnemyList.h"
-#include "game/Random.h"
+#include "math/Random.h"
 #include "gfx/Graphics.h"
 #include "particles/ParticleSystem.h"
 #include "player/BoundingBox.h"
 #include "player/Player.h"
+#include "world/ActorContext.h"
 #include "world/World.h"
 
 namespace {
-
-// r(n): the next random value modulo n.
-int randomBelow(int n) {
-    return gameRandom() % n;
-}
 
 constexpr std::int32_t kDoorHalfOpen = 22;
 constexpr std::int32_t kDoorOpen = 30;
@@ -75,8 +71,8 @@ void World::updateFeature() {
     touch.set(featurePos, makeVector3(0, 0, 0), 5, 5);
     if (!player->bodyBox->overlaps(touch)) return;
     if (featureKind == kFeatureBallItem) {
-        if (SoundSystem* sound = graphics->getSoundSystem()) sound->stopMusic();
-        playSound("voidlet_item", 40);
+        if (actors->sound) actors->sound->stopMusic();
+        actors->playSound("voidlet_item", 40);
         freezeTimer = kFanfareFreezeSteps;
         resumeMusic = true;
         player->hasBall = true;
@@ -142,7 +138,7 @@ void World::updateBlocks() {
             }
         }
     }
-    if (closingSoundDue) playSound("door_open", 30);
+    if (closingSoundDue) actors->playSound("door_open", 30);
 }
 
 bool World::playerInCell(int column, int row) const {
@@ -156,11 +152,11 @@ bool World::playerInCell(int column, int row) const {
 
 void World::runRoomEvents() {
     // Bubbles rise through the flooded room about once in 101 steps.
-    if (player->inWater && randomBelow(101) == 0) {
-        const Vector3 velocity = makeVector3(0, randomBelow(11) / 20.0f + 0.5f, 0);
-        const float y = camera.y - 180 + randomBelow(271);
-        const float x = camera.x - 160 + randomBelow(321);
-        const std::int32_t life = 300 + randomBelow(201);
+    if (player->inWater && actors->random->below(101) == 0) {
+        const Vector3 velocity = makeVector3(0, actors->random->below(11) / 20.0f + 0.5f, 0);
+        const float y = camera.y - 180 + actors->random->below(271);
+        const float x = camera.x - 160 + actors->random->below(321);
+        const std::int32_t life = 300 + actors->random->below(201);
         particles->emit(makeVector3(x, y, 0), velocity, 0, 0, kParticleBubble, life);
     }
     if (!bossMusicStarted && inDragonRoom && player->position.x > 640) {
@@ -170,14 +166,14 @@ void World::runRoomEvents() {
     // The dragon's fly-past: the player stands still while the world moves.
     if (!wooshPlayed && inBridgeRoom && player->position.x > 160 && player->position.y > 720 &&
         !bridgeCollapsed) {
-        playSound("dragon_woosh", 40);
+        actors->playSound("dragon_woosh", 40);
         wooshPlayed = true;
         freezeTimer = kFlyPastFreezeSteps;
         resumeMusic = false;
         updateDuringFreeze = true;
     }
     if (crushStage == 1) {
-        playSound("big_crush", 100);
+        actors->playSound("big_crush", 100);
         playMusicTrack(2);
         musicLocked = true;
         for (const BlockRecord& b : blocks) {
@@ -188,7 +184,7 @@ void World::runRoomEvents() {
         player->onGround = false;
     }
     if (crushStage == 3) {
-        playSound("big_crush", 100);
+        actors->playSound("big_crush", 100);
         for (const BlockRecord& b : blocks) {
             if (b.type == kFlushTarget) crushBlock(b);
         }
@@ -202,15 +198,15 @@ void World::crushBlock(const BlockRecord& block) {
     setTile(kSolidLayer, block.column, block.row, 0);
     setTile(4, block.column, block.row, 0);
     for (int piece = 0; piece < 3; ++piece) {
-        const float vy = randomBelow(21) / 3.0f + 0.5f;
-        const float vx = randomBelow(11) / 10.0f - 0.5f;
-        const float py = static_cast<float>(randomBelow(17));
-        const float px = static_cast<float>(randomBelow(17));
-        const std::int32_t life = 300 + randomBelow(101);
-        const float spin = randomBelow(11) / 10.0f - 0.5f;
+        const float vy = actors->random->below(21) / 3.0f + 0.5f;
+        const float vx = actors->random->below(11) / 10.0f - 0.5f;
+        const float py = static_cast<float>(actors->random->below(17));
+        const float px = static_cast<float>(actors->random->below(17));
+        const std::int32_t life = 300 + actors->random->below(101);
+        const float spin = actors->random->below(11) / 10.0f - 0.5f;
         particles->emit(makeVector3(16.0f * block.column - 8 + px, 16.0f * block.row - 8 + py, 0),
                         makeVector3(vx, vy, 0), spin, 2, kParticleDebris, life);
     }
-    const std::int32_t preset = randomBelow(2) == 0 ? kBurstSmall : kBurstExplosion;
+    const std::int32_t preset = actors->random->below(2) == 0 ? kBurstSmall : kBurstExplosion;
     particles->spawnBurst(makeVector3(16.0f * block.column + 8, 16.0f * block.row + 8, 0), preset);
 }

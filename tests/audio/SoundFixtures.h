@@ -1,7 +1,7 @@
 #pragma once
 
 // Small sound files made on the spot for the audio tests: sine tones written
-// as 16-bit WAV or encoded to Ogg Vorbis, in a folder of the build tree.
+// as 16-bit WAV or encoded to Ogg Vorbis.
 
 #include <gtest/gtest.h>
 #include <vorbis/vorbisenc.h>
@@ -17,16 +17,17 @@
 #include <vector>
 
 #include "audio/PcmSound.h"
+#include "support/TestImages.h"
 
 namespace soundtest {
 
-// A fresh, empty folder for one test's files.
+// A fresh, empty folder for one test's files, left for looking at. Newer
+// tests use ScratchFolder (support/ScratchFolder.h).
 inline std::string freshDir(const std::string& name) {
-    const std::filesystem::path dir =
-        std::filesystem::path(QUASARINE_BUILD_DIR) / "test-output" / "audio" / name;
+    const std::string dir = tempPath(name);
     std::filesystem::remove_all(dir);
     std::filesystem::create_directories(dir);
-    return dir.string();
+    return dir;
 }
 
 // A sine of `hz` at `amplitude` (0..1 of full scale), the same in every

@@ -37,7 +37,7 @@ class DragonJoinGl : public ::testing::Test {
         REQUIRE_GL();
         const char* dataDir = std::getenv("QUASARINE_DATA_DIR");
         ASSERT_NE(dataDir, nullptr);
-        graphics_ = new Graphics(realGl(), input_);
+        graphics_ = new Graphics(realGl());
         sheet_ = new Texture(realGl());
         ASSERT_TRUE(sheet_->load(std::string(dataDir) + "/enemy_bossdragon.tga"))
             << "the pictures must be generated before this test runs";
@@ -77,7 +77,6 @@ class DragonJoinGl : public ::testing::Test {
         }
     }
 
-    NullInput input_;
     Graphics* graphics_ = nullptr;
     Texture* sheet_ = nullptr;
 };

@@ -12,6 +12,7 @@
 #include "gfx/Graphics.h"
 #include "input/InputDevice.h"
 #include "player/BoundingBox.h"
+#include "world/ActorContext.h"
 
 namespace {
 
@@ -30,9 +31,9 @@ class EnemyListTest : public ::testing::Test {
     }
 
     DataFolder folder_{"list"};
-    NullInput input_;
-    Graphics graphics_{recgl::recordingGl(), input_};
-    EnemyList list_{&graphics_};
+    Graphics graphics_{recgl::recordingGl()};
+    ActorContext actors_;
+    EnemyList list_{&graphics_, &actors_};
 };
 
 }  // namespace

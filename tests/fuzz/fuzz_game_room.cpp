@@ -122,19 +122,20 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     ScriptInput controls;
     if (!controls.parse(kControls, nullptr)) std::abort();
+    GameState game;
     GameServices services;
     services.gl = &nullGl();
     services.input = &controls;
     services.mute = true;
     services.headless = true;
     services.seed = 1;
-    if (InitGame(services)) {
+    if (InitGame(game, services)) {
         for (int frame = 0; frame < kFrames; ++frame) {
-            if (!updateGame()) break;
-            if (frame % kDrawEvery == kDrawEvery - 1 && !drawFrame()) break;
+            if (!updateGame(game)) break;
+            if (frame % kDrawEvery == kDrawEvery - 1 && !drawFrame(game)) break;
         }
     }
-    shutdownGame();
+    shutdownGame(game);
 
     const std::vector<std::uint8_t>& original = scratch.rooms[index];
     writeFile(roomPath, original.data(), original.size());

@@ -51,10 +51,6 @@ std::string readAll(std::FILE* file) {
     return text;
 }
 
-void recordPoll(void* context) {
-    static_cast<ScriptRecorder*>(context)->record(gameState.graphics->getControls());
-}
-
 class DisplayRateReplay : public ::testing::Test {
   protected:
     void SetUp() override {
@@ -80,6 +76,7 @@ class DisplayRateReplay : public ::testing::Test {
     // wandering by 2 %, as a real pacer's does), or headless ones.
     TracedRun run(InputDevice& input, bool headless, double hz, long frames,
                   ScriptRecorder* recorder = nullptr) {
+        GameState game;
         GameServices services;
         services.gl = &nullGl();
         services.input = &input;
@@ -88,26 +85,25 @@ class DisplayRateReplay : public ::testing::Test {
         services.seed = 3;
         services.frameRate = hz;
         if (recorder) {
-            services.controlsPolled = recordPoll;
-            services.controlsPolledContext = recorder;
+            services.controlsPolled = [recorder](const Controls& c) { recorder->record(c); };
         }
         TracedRun result;
-        if (!InitGame(services)) {
+        if (!InitGame(game, services)) {
             ADD_FAILURE() << "the game did not start";
             return result;
         }
         std::FILE* trace = std::tmpfile();
         for (long frame = 1; frame <= frames; ++frame) {
             if (!headless) {
-                gameState.updateStep =
-                    static_cast<float>(hz * (1 + 0.02 * std::sin(frame * 0.37)) / 90);
+                game.updateStep = static_cast<float>(hz * (1 + 0.02 * std::sin(frame * 0.37)) / 90);
             }
-            EXPECT_TRUE(updateGame());
-            EXPECT_TRUE(drawFrame());
-            writeTraceLine(trace, frame);
-            result.steps.push_back(gameState.steps);
+            EXPECT_TRUE(updateGame(game));
+            advanceFrameClock(game);
+            EXPECT_TRUE(drawFrame(game));
+            writeTraceLine(trace, frame, game);
+            result.steps.push_back(game.steps);
         }
-        shutdownGame();
+        shutdownGame(game);
         const std::string text = readAll(trace);
         std::fclose(trace);
         std::size_t start = 0;

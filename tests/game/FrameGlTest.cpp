@@ -44,11 +44,11 @@ class FrameGl : public ::testing::Test {
         services.mute = true;
         services.frameRate = 90;
         services.drawableSize = testDrawable;
-        ASSERT_TRUE(InitGame(services));
+        ASSERT_TRUE(InitGame(game, services));
         started_ = true;
     }
     void TearDown() override {
-        if (started_) shutdownGame();
+        if (started_) shutdownGame(game);
         if (!folder_.empty()) {
             fs::current_path(previous_);
             fs::remove_all(folder_);
@@ -72,6 +72,7 @@ class FrameGl : public ::testing::Test {
         return count;
     }
 
+    GameState game;
     NullInput input_;
     fs::path previous_;
     std::string folder_;
@@ -82,42 +83,42 @@ class FrameGl : public ::testing::Test {
 }  // namespace
 
 TEST_F(FrameGl, HudDigitsAndABlinkingReady) {
-    gameState.world->freezeTimer = 23;  // 12 steps on, 12 off: 12..23 shows "READY"
-    ASSERT_TRUE(drawFrame());
+    game.world->freezeTimer = 23;  // 12 steps on, 12 off: 12..23 shows "READY"
+    ASSERT_TRUE(drawFrame(game));
     readScreen();
     EXPECT_GT(brightInView(142, 140, 182, 148), 20);  // "READY"
     EXPECT_GT(brightInView(47, 205, 63, 213), 20);    // "99"
     EXPECT_EQ(brightInView(70, 205, 100, 213), 0);    // nothing after the digits
 
-    gameState.world->freezeTimer = 11;  // off phase
-    ASSERT_TRUE(drawFrame());
+    game.world->freezeTimer = 11;  // off phase
+    ASSERT_TRUE(drawFrame(game));
     readScreen();
     EXPECT_EQ(brightInView(142, 140, 182, 148), 0);
 }
 
 TEST_F(FrameGl, AFullFadeHidesTheRoomButNotTheHud) {
-    gameState.world->freezeTimer = 0;
-    gameState.readyShown = false;
-    ASSERT_TRUE(drawFrame());
+    game.world->freezeTimer = 0;
+    game.readyShown = false;
+    ASSERT_TRUE(drawFrame(game));
     readScreen();
     int floorLit = 0;
     for (int x = 0; x < 640; x += 4) floorLit += brightness(x, 475) > 60 ? 1 : 0;
     EXPECT_GT(floorLit, 20);  // the floor tiles along the bottom
 
-    gameState.fading = true;
-    gameState.fadeOverlayEnabled = true;
-    gameState.fadeLevel = 0;
-    ASSERT_TRUE(drawFrame());
+    game.fading = true;
+    game.fadeOverlayEnabled = true;
+    game.fadeLevel = 0;
+    ASSERT_TRUE(drawFrame(game));
     readScreen();
     for (int x = 0; x < 640; x += 4) EXPECT_LT(brightness(x, 475), 10) << x;
     EXPECT_GT(brightInView(47, 205, 63, 213), 20);  // the HUD is drawn over the fade
 }
 
 TEST_F(FrameGl, AWiderWindowGetsBlackBarsAndAFourByThreePicture) {
-    gameState.world->freezeTimer = 0;
-    gameState.readyShown = false;
+    game.world->freezeTimer = 0;
+    game.readyShown = false;
     drawableWidth = 800;  // the picture is 640 wide, centred: bars of 80
-    ASSERT_TRUE(drawFrame());
+    ASSERT_TRUE(drawFrame(game));
     readScreen();
     for (int y = 0; y < 480; y += 8) EXPECT_LT(brightness(40, y), 5) << y;
     int lit = 0;

@@ -37,7 +37,7 @@ class GameFlow : public ::testing::Test {
         fs::current_path(folder_);
     }
     void TearDown() override {
-        if (started_) shutdownGame();
+        if (started_) shutdownGame(game);
         if (!folder_.empty()) {
             fs::current_path(previous_);
             fs::remove_all(folder_);
@@ -56,16 +56,16 @@ class GameFlow : public ::testing::Test {
         }
         services.headless = true;
         services.seed = 1;
-        ASSERT_TRUE(InitGame(services));
+        ASSERT_TRUE(InitGame(game, services));
         started_ = true;
     }
     // One update step (a headless frame owes exactly one).
     void step() {
-        gameState.timeAccumulator = 0.5f;
-        updateGame();
+        game.timeAccumulator = 0.5f;
+        updateGame(game);
     }
-    World& world() { return *gameState.world; }
-    Player& player() { return *gameState.player; }
+    World& world() { return *game.world; }
+    Player& player() { return *game.player; }
 
     // The game running: past "READY", the gearboy appeared.
     void skipReady() {
@@ -73,6 +73,7 @@ class GameFlow : public ::testing::Test {
         for (int i = 0; i < 90; ++i) step();
     }
 
+    GameState game;
     NullInput input_;
     ScriptInput script_;
     fs::path previous_;
@@ -85,63 +86,63 @@ class GameFlow : public ::testing::Test {
 TEST_F(GameFlow, StartUpWarmsUpAndHoldsReadyForFourSecondsOfSteps) {
     start({flatRoom("first.sec", 0)});
     EXPECT_EQ(world().freezeTimer, kReadyFreezeSteps);
-    EXPECT_TRUE(gameState.readyShown);
+    EXPECT_TRUE(game.readyShown);
     EXPECT_EQ(player().appearTimer, 30);
     // Placed 30 above the stored start (y 20), the gearboy has fallen during
     // the warm-up and stands on the floor, whose top is at 15.
     EXPECT_TRUE(player().onGround);
     EXPECT_LT(player().position.y, 50);
     EXPECT_EQ(world().musicTrack, 0);
-    const AudioEventLog& log = gameState.recordedAudio->log();
+    const AudioEventLog& log = game.recordedAudio->log();
     ASSERT_GE(log.size(), 1u);
     EXPECT_STREQ(log.at(log.size() - 1).name, "data\\sound\\music_fernvale.ogg");
     EXPECT_EQ(log.at(log.size() - 1).volume, 50);
 
     // The freeze counts update steps, not frames: a frame on a fast display
     // that owes no step leaves it where it was.
-    gameState.updateStep = 1.6f;  // 144 Hz
-    gameState.timeAccumulator = -0.5f;
-    updateGame();
+    game.updateStep = 1.6f;  // 144 Hz
+    game.timeAccumulator = -0.5f;
+    updateGame(game);
     EXPECT_EQ(world().freezeTimer, kReadyFreezeSteps);
     for (int i = 0; i < kReadyFreezeSteps - 1; ++i) step();
     EXPECT_EQ(world().freezeTimer, 1);
-    EXPECT_TRUE(gameState.readyShown);
+    EXPECT_TRUE(game.readyShown);
     step();
     EXPECT_EQ(world().freezeTimer, 0);
-    EXPECT_FALSE(gameState.readyShown);
+    EXPECT_FALSE(game.readyShown);
 }
 
 TEST_F(GameFlow, LeavingARoomHoldsTwentyOneStepsAndSwitchesOnTheTwentySecond) {
     start({flatRoom("first.sec", 0), flatRoom("second.sec", 1)});
     world().freezeTimer = 0;
     for (int i = 0; i < 90; ++i) step();  // the opening fade is over
-    ASSERT_FALSE(gameState.fading);
-    EXPECT_TRUE(gameState.fadeOverlayEnabled);
+    ASSERT_FALSE(game.fading);
+    EXPECT_TRUE(game.fadeOverlayEnabled);
 
     player().setPosition(321, 40, 0);
     step();  // the exit is seen at the end of this step
-    EXPECT_TRUE(gameState.fading);
-    EXPECT_EQ(gameState.fadeLevel, 85);
-    EXPECT_EQ(gameState.fadeDelta, -4);
+    EXPECT_TRUE(game.fading);
+    EXPECT_EQ(game.fadeLevel, 85);
+    EXPECT_EQ(game.fadeDelta, -4);
     const Vector3 held = world().camera;
     for (int i = 1; i <= 21; ++i) {
         step();
-        EXPECT_EQ(gameState.fadeLevel, 85 - 4 * i);
+        EXPECT_EQ(game.fadeLevel, 85 - 4 * i);
         EXPECT_EQ(world().section().name, "first.sec");
     }
     EXPECT_FLOAT_EQ(world().camera.x, held.x);  // nothing moved
     step();
-    EXPECT_EQ(gameState.fadeLevel, -3);
-    EXPECT_EQ(gameState.fadeDelta, 4);
+    EXPECT_EQ(game.fadeLevel, -3);
+    EXPECT_EQ(game.fadeDelta, 4);
     EXPECT_EQ(world().section().name, "second.sec");
     EXPECT_FLOAT_EQ(player().position.x, 5);
-    EXPECT_FALSE(gameState.roomChangePending);
+    EXPECT_FALSE(game.roomChangePending);
     // The fade-in runs 23 steps while the game plays.
     for (int i = 0; i < 22; ++i) step();
-    EXPECT_TRUE(gameState.fading);
+    EXPECT_TRUE(game.fading);
     step();
-    EXPECT_EQ(gameState.fadeLevel, 89);
-    EXPECT_FALSE(gameState.fading);
+    EXPECT_EQ(game.fadeLevel, 89);
+    EXPECT_FALSE(game.fading);
 }
 
 TEST_F(GameFlow, TheFlashlightEasesAFifthOfTheWayAFrameAndJumpsOnReset) {
@@ -149,13 +150,13 @@ TEST_F(GameFlow, TheFlashlightEasesAFifthOfTheWayAFrameAndJumpsOnReset) {
     world().freezeTimer = 0;
     step();
     world().drawCamera.x -= 80;  // the aim is now half a view further right
-    const float before = gameState.lightOffsetX;
+    const float before = game.lightOffsetX;
     step();
     const float wanted = (player().position.x - world().drawCamera.x) / 160;
-    EXPECT_NEAR(gameState.lightOffsetX, before + (wanted - before) / 5, 1e-5);
+    EXPECT_NEAR(game.lightOffsetX, before + (wanted - before) / 5, 1e-5);
     world().resetFlashlight = true;
     step();
-    EXPECT_NEAR(gameState.lightOffsetX, (player().position.x - world().drawCamera.x) / 160, 1e-5);
+    EXPECT_NEAR(game.lightOffsetX, (player().position.x - world().drawCamera.x) / 160, 1e-5);
     EXPECT_FALSE(world().resetFlashlight);
 }
 
@@ -164,9 +165,9 @@ TEST_F(GameFlow, TheItemFanfareFreezesTheGameAndTheMusicComesBack) {
     start({first});
     world().freezeTimer = kFanfareFreezeSteps;
     world().resumeMusic = true;
-    gameState.recordedAudio->log().clear();
+    game.recordedAudio->log().clear();
     for (int i = 0; i < kFanfareFreezeSteps; ++i) step();
-    const AudioEventLog& log = gameState.recordedAudio->log();
+    const AudioEventLog& log = game.recordedAudio->log();
     ASSERT_GE(log.size(), 1u);
     EXPECT_STREQ(log.at(log.size() - 1).name, "data\\sound\\music_fernvale.ogg");
     EXPECT_EQ(log.at(log.size() - 1).volume, 60);  // the table's volume this time
@@ -230,9 +231,9 @@ TEST_F(GameFlow, CurlingIntoABallUnderTheTopEdgeStaysInTheRoom) {
     player().form = kVanta;
     player().hasBall = true;
     player().setPosition(100, 16 * 13 + 15 + 16, 0);  // feet on the ledge, y 239
-    for (int i = 0; i < 60 && !gameState.fading; ++i) step();
+    for (int i = 0; i < 60 && !game.fading; ++i) step();
     EXPECT_TRUE(player().ball);
-    EXPECT_FALSE(gameState.fading);
+    EXPECT_FALSE(game.fading);
     EXPECT_EQ(world().section().name, "low.sec");
     EXPECT_LT(player().position.y, 240);
 }

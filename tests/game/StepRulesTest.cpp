@@ -39,7 +39,7 @@ class StepRules : public ::testing::Test {
         folder_->enter();
     }
     void TearDown() override {
-        if (started_) shutdownGame();
+        if (started_) shutdownGame(game);
         folder_.reset();
     }
     void start(std::vector<TestRoom> rooms) {
@@ -49,28 +49,30 @@ class StepRules : public ::testing::Test {
         services.input = &input_;
         services.headless = true;
         services.seed = 1;
-        ASSERT_TRUE(InitGame(services));
+        ASSERT_TRUE(InitGame(game, services));
         started_ = true;
         player().appearTimer = 0;  // the gearboy's arrival holds it still too
-        gameState.recordedAudio->log().clear();
+        game.recordedAudio->log().clear();
     }
     // One update step (a headless frame owes exactly one).
     void step(int count = 1) {
         for (int i = 0; i < count; ++i) {
-            gameState.timeAccumulator = 0.5f;
-            updateGame();
+            game.timeAccumulator = 0.5f;
+            updateGame(game);
         }
     }
     // Draws a frame half way between the last two steps; where the camera
     // was drawn.
     Vector3 drawHalfWay() {
-        gameState.timeAccumulator = -0.5f;  // drawing owes one more frame: 0.5
-        EXPECT_TRUE(drawFrame());
+        game.timeAccumulator = -0.5f;  // the frame drawn owes one more: 0.5
+        advanceFrameClock(game);
+        EXPECT_TRUE(drawFrame(game));
         return world().drawCamera;
     }
-    World& world() { return *gameState.world; }
-    Player& player() { return *gameState.player; }
+    World& world() { return *game.world; }
+    Player& player() { return *game.player; }
 
+    GameState game;
     NullInput input_;
     std::unique_ptr<ScratchFolder> folder_;
     bool started_ = false;
@@ -105,8 +107,8 @@ TEST_F(StepRules, AFreezeHoldsThePlayerAndIsDrawnAsItIsNotBlended) {
     world().freezeTimer = 0;
     EXPECT_FLOAT_EQ(drawHalfWay().x, 180);
     // Fading out to change rooms is drawn as it is too.
-    gameState.fading = true;
-    gameState.fadeDelta = -4;
+    game.fading = true;
+    game.fadeDelta = -4;
     EXPECT_FLOAT_EQ(drawHalfWay().y, 150);
 }
 
@@ -115,7 +117,7 @@ TEST_F(StepRules, TheStartUpFreezeEndsWithoutRestartingTheMusic) {
     ASSERT_EQ(world().freezeTimer, kReadyFreezeSteps);
     step(kReadyFreezeSteps + 5);
     EXPECT_EQ(world().freezeTimer, 0);
-    EXPECT_EQ(gameState.recordedAudio->log().size(), 0u);
+    EXPECT_EQ(game.recordedAudio->log().size(), 0u);
 }
 
 TEST_F(StepRules, ArrivingBesideADoorOpensIt) {

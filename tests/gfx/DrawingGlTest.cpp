@@ -53,7 +53,7 @@ class DrawingGl : public ::testing::Test {
   protected:
     void SetUp() override {
         REQUIRE_GL();
-        graphics_ = new Graphics(realGl(), input_);
+        graphics_ = new Graphics(realGl());
         sheet_ = new Texture(realGl());
         ASSERT_TRUE(sheet_->load(writeTempTarga(makeTestSheet(), "sheet.tga")));
         GlTestContext::beginView();
@@ -66,7 +66,6 @@ class DrawingGl : public ::testing::Test {
         delete graphics_;
     }
 
-    NullInput input_;
     Graphics* graphics_ = nullptr;
     Texture* sheet_ = nullptr;
 };
@@ -188,8 +187,7 @@ TEST(TextGl, GlyphsAdvanceByTheirMeasuredWidths) {
     // 'a': columns 1..5 of glyph row 2 (stored rows 8..15); 'b' left empty.
     fillCell(font, 8, ('a' - 96) * 8 + 1, 8, 5, kWhite);
 
-    NullInput input;
-    Graphics graphics(realGl(), input);
+    Graphics graphics(realGl());
     ASSERT_TRUE(graphics.loadFont(writeTempTarga(font, "font.tga")));
     GlTestContext::beginView();
     graphics.drawText(10, 50, "AB");

@@ -20,8 +20,7 @@ TEST(TextureHeadless, LoadMeasuresFrameBoxesWithoutGl) {
 }
 
 TEST(TextureHeadless, FailedLoadsLeaveAnEmptyTextureThatIsSafeToUse) {
-    NullInput input;
-    Graphics graphics(nullGl(), input);
+    Graphics graphics(nullGl());
     Texture* texture = nullptr;
     graphics.loadTexture(texture, tempPath("no-such-sheet.tga"));
     ASSERT_NE(texture, nullptr);
@@ -41,8 +40,7 @@ TEST(TextureHeadless, FailedLoadsLeaveAnEmptyTextureThatIsSafeToUse) {
 }
 
 TEST(GraphicsState, BindingOrBeginningAFrameResetsTheFrameSize) {
-    NullInput input;
-    Graphics graphics(nullGl(), input);
+    Graphics graphics(nullGl());
     graphics.setFrameSize(20);
     graphics.bindTexture(nullptr);
     EXPECT_EQ(graphics.getFrameSize(), 32);
@@ -87,8 +85,7 @@ TEST(FontMetrics, LowerCaseRowIsMeasuredAndEverythingElseAdvancesEight) {
 }
 
 TEST(FontMetrics, RefusedFontsKeepTheFixedAdvance) {
-    NullInput input;
-    Graphics graphics(nullGl(), input);
+    Graphics graphics(nullGl());
     EXPECT_FALSE(graphics.loadFont(tempPath("none.tga")));
     EXPECT_FALSE(graphics.loadFont(writeTempTarga(makeImage(512, 32), "wide.tga")));
     EXPECT_EQ(graphics.glyphEdges('a').right - graphics.glyphEdges('a').left, 8);

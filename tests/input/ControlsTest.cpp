@@ -100,20 +100,6 @@ TEST(Controls, StickCentredNearAnEndDoesNotHoldADirection) {
     EXPECT_TRUE(controls.up);
 }
 
-TEST(Controls, ButtonsThreeAndOneJumpAndFire) {
-    ScriptedInput input;
-    input.joystickAnswers = true;
-    Controls controls(input);
-    input.stick.buttons = 1u << 2;
-    controls.update();
-    EXPECT_TRUE(controls.jump);
-    EXPECT_FALSE(controls.fire);
-    input.stick.buttons = (1u << 0) | (1u << 1) | (1u << 3);
-    controls.update();
-    EXPECT_FALSE(controls.jump);
-    EXPECT_TRUE(controls.fire);
-}
-
 TEST(Controls, JoystickIsExaminedOnlyAtCreation) {
     ScriptedInput input;
     Controls controls(input);  // no stick yet

@@ -2,18 +2,6 @@
 
 #include "math/Vector3.h"
 
-TEST(Vector3, OperationsWorkPerComponent) {
-    const Vector3 a = makeVector3(5, -2, 1), b = makeVector3(1, 3, 0.5f);
-    const Vector3 d = vectorSubtract(a, b);  // a minus b
-    EXPECT_FLOAT_EQ(d.x, 4);
-    EXPECT_FLOAT_EQ(d.y, -5);
-    EXPECT_FLOAT_EQ(d.z, 0.5f);
-    const Vector3 zero = vectorScale(a, 0);
-    EXPECT_EQ(zero.x, 0);
-    EXPECT_EQ(zero.y, 0);
-    EXPECT_EQ(vectorScale(a, 1).y, -2);
-}
-
 TEST(Vector3, BlendEndsAtThePreviousAndCurrentValues) {
     const Vector3 previous = makeVector3(10.1f, -3.3f, 0), current = makeVector3(11.7f, 4.9f, 0);
     EXPECT_EQ(vectorBlend(previous, current, 0).x, previous.x);

@@ -131,6 +131,10 @@ TEST(Pictures, EveryPictureTheGameLoadsIsDrawnLegalAndLoads) {
                 EXPECT_TRUE(frameShowsSomething(image, frame)) << "frame " << frame << " is empty";
             }
         }
+        // Cyan marks a wrap border for the sprite loader: only tiles may use it.
+        if (wanted.kind == Kind::Sprites && std::string(wanted.path).rfind("tiles_", 0) != 0) {
+            for (const Rgba& p : canvas.pixels()) ASSERT_FALSE(p == kWrapBorder);
+        }
     }
 }
 

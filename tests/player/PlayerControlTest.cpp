@@ -29,7 +29,7 @@ class PlayerControl : public PlayerRig {
         std::vector<float> profile;
         for (int i = 0; i < totalSteps; ++i) {
             controls().jump = i < heldSteps;
-            player_->update();
+            player_->update(controls_);
             profile.push_back(player_->velocity.y);
         }
         return profile;
@@ -193,19 +193,19 @@ TEST_F(PlayerControl, FormChangesAtTheStationOnTheGroundOnly) {
     Player& p = *player_;
     p.formChangeAllowed = true;
     controls().up = true;
-    p.update();  // not on the ground
+    p.update(controls());  // not on the ground
     EXPECT_EQ(p.form, kGearboy);
 
     p.onGround = true;
     p.invulnerableTimer = 91;  // stunned: the controls are not read
-    p.update();
+    p.update(controls());
     EXPECT_EQ(p.form, kGearboy);
 
     p.invulnerableTimer = 90;
     p.onGround = true;
     p.setPosition(100, 100, 0);
     sounds();
-    p.update();
+    p.update(controls());
     EXPECT_EQ(p.form, kVanta);
     EXPECT_FLOAT_EQ(p.position.y, 112.0f);
     EXPECT_FLOAT_EQ(p.previousPosition.y, 100.0f);
@@ -221,13 +221,13 @@ TEST_F(PlayerControl, FormChangesAtTheStationOnTheGroundOnly) {
     p.hasBall = true;
     p.onGround = true;
     p.formChangeAllowed = false;
-    p.update();
+    p.update(controls());
     EXPECT_EQ(p.form, kVanta);
     EXPECT_TRUE(p.ball);
     p.ball = false;
     p.onGround = true;
     p.formChangeAllowed = true;
-    p.update();
+    p.update(controls());
     EXPECT_EQ(p.form, kGearboy);
     EXPECT_FALSE(p.ball);
     EXPECT_FLOAT_EQ(p.position.y, p.previousPosition.y);
@@ -247,9 +247,9 @@ TEST_F(PlayerControl, BallCurlsForSevenStepsAndStandsUpInTheOpen) {
     release();
     controls().fire = true;
     controls().jump = true;
-    for (int i = 0; i < 5; ++i) p.update();
+    for (int i = 0; i < 5; ++i) p.update(controls());
     const float before = p.position.y + p.velocity.y * 0.995f - 0.07f * 0.995f;
-    p.update();  // the seventh step ends the curl: the ball sits 8 higher
+    p.update(controls());  // the seventh step ends the curl: the ball sits 8 higher
     EXPECT_EQ(p.animCounter, 0);
     EXPECT_EQ(p.bodyFrame, 18);
     EXPECT_NEAR(p.position.y, before + 8, 0.05f);
@@ -257,7 +257,7 @@ TEST_F(PlayerControl, BallCurlsForSevenStepsAndStandsUpInTheOpen) {
     EXPECT_LT(p.velocity.y, 0.0f);
 
     controls().up = true;  // nothing overhead out here
-    p.update();
+    p.update(controls());
     EXPECT_FALSE(p.ball);
 }
 
@@ -269,15 +269,15 @@ TEST_F(PlayerControl, StunnedGearboyIgnoresControlsAndIsPushedBack) {
     controls().fire = true;
     float vx = p.velocity.x;
     for (int i = 0; i < 59; ++i) {
-        p.update();
+        p.update(controls());
         EXPECT_FLOAT_EQ(p.velocity.x, vx * 0.9f - 0.1f) << "step " << i;
         vx = p.velocity.x;
     }
     EXPECT_EQ(p.invulnerableTimer, 91);
     EXPECT_EQ(shotsFired(), 0);
-    p.update();  // the 60th step still ignores the controls but pushes no more
+    p.update(controls());  // the 60th step still ignores the controls but pushes no more
     EXPECT_FLOAT_EQ(p.velocity.x, vx * 0.9f);
-    p.update();
+    p.update(controls());
     EXPECT_EQ(shotsFired(), 1);
     EXPECT_GT(p.velocity.x, vx * 0.9f * 0.9f);
 }

@@ -9,7 +9,6 @@
 
 #include "enemies/Enemy.h"
 #include "enemies/EnemyList.h"
-#include "game/Random.h"
 #include "input/Controls.h"
 #include "particles/ParticleSystem.h"
 #include "support/WorldFixture.h"
@@ -42,13 +41,13 @@ class PlayerOnGround : public WorldFixture {
         world_ = world;
     }
 
-    Controls& controls() { return graphics->getControls(); }
+    Controls& controls() { return WorldFixture::controls; }
     void release() {
         Controls& c = controls();
         c.right = c.left = c.up = c.down = c.jump = c.fire = false;
     }
     void steps(int count) {
-        for (int i = 0; i < count; ++i) player->update();
+        for (int i = 0; i < count; ++i) player->update(WorldFixture::controls);
     }
     // Names of the sounds played since the last call.
     std::vector<std::string> sounds() {
@@ -81,7 +80,7 @@ class PlayerOnGround : public WorldFixture {
         int found = 0;
         for (int i = 0; i < count; ++i) {
             const bool wasOnGround = player->onGround;
-            player->update();
+            player->update(WorldFixture::controls);
             if (wasOnGround && player->velocity.y > 2) ++found;
         }
         return found;
@@ -155,7 +154,7 @@ TEST_F(PlayerOnGround, BallBouncesOnlyWhenFallingFasterThanOneAndAHalf) {
         float before = p.velocity.y;
         for (int i = 0; i < 100 && !p.onGround && p.velocity.y <= 0; ++i) {
             before = p.velocity.y;
-            p.update();
+            p.update(controls());
         }
         const float landing = (before - 0.07f) * 0.995f;
         EXPECT_EQ(landing < -1.5f, drop.bounces);
@@ -198,7 +197,7 @@ TEST_F(PlayerOnGround, GearboyLandingPlaysUnlessFrozenAndEndsTheFirePose) {
     steps(1);
     EXPECT_EQ(p.firePoseTimer, 59);  // fired in the air
     release();
-    while (!p.onGround) p.update();
+    while (!p.onGround) p.update(controls());
     EXPECT_EQ(p.firePoseTimer, 0);
     EXPECT_EQ(sounds(), (std::vector<std::string>{"gearboy_fire1", "gearboy_land"}));
 
@@ -207,7 +206,7 @@ TEST_F(PlayerOnGround, GearboyLandingPlaysUnlessFrozenAndEndsTheFirePose) {
     controls().jump = true;
     steps(1);
     release();
-    while (!p.onGround) p.update();
+    while (!p.onGround) p.update(controls());
     EXPECT_TRUE(sounds().empty());
 }
 
@@ -217,7 +216,7 @@ TEST_F(PlayerOnGround, GearboyIdlesTwoHundredStepsThenFidgetsForThirty) {
     p.idleTimer = 0;
     std::vector<int> frames;
     for (int i = 0; i < 460; ++i) {
-        p.update();
+        p.update(controls());
         frames.push_back(p.bodyFrame);
     }
     for (int cycle = 0; cycle < 2; ++cycle) {
@@ -236,17 +235,17 @@ TEST_F(PlayerOnGround, TouchingAnEnemyHurtsUnlessStillInvulnerable) {
     Enemy* enemy = world_->getEnemies()->spawn(p.position, kHelmet, 0);
     ASSERT_NE(enemy, nullptr);
     p.invulnerableTimer = 1;  // counted down only after the enemy test
-    p.update();
+    p.update(controls());
     EXPECT_EQ(p.health, 99);
     EXPECT_EQ(p.invulnerableTimer, 0);
-    p.update();
+    p.update(controls());
     EXPECT_EQ(p.health, 99 - enemy->contactDamage);
     EXPECT_EQ(p.invulnerableTimer, 89);
 }
 
 TEST_F(PlayerOnGround, GearboyBreathesBubblesOnlyUnderWater) {
     Player& p = *player_;
-    seedGameRandom(7);
+    random.seed(7);
     standAt(7);
     ParticleSystem& particles = *world_->getParticles();
     steps(2000);
@@ -257,7 +256,7 @@ TEST_F(PlayerOnGround, GearboyBreathesBubblesOnlyUnderWater) {
     int bubbles = 0;
     for (int i = 0; i < 2000; ++i) {
         particles.clear();
-        p.update();
+        p.update(controls());
         if (particles.activeCount() == 0) continue;
         ++bubbles;
         const Particle& bubble = particles.particle(0);

@@ -12,6 +12,7 @@
 #include "RoomRules.h"
 #include "TiledTileset.h"
 #include "rooms/RoomSketch.h"
+#include "support/ScratchFolder.h"
 
 namespace fs = std::filesystem;
 
@@ -95,10 +96,6 @@ TEST(RealMap, HasExitsThroughAllFourEdgesStackedDoorsAndBreakableBlocks) {
 class SketchMap : public ::testing::Test {
   protected:
     void SetUp() override {
-        dir_ = fs::temp_directory_path() /
-               ("roomc-" +
-                std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-        fs::remove_all(dir_);
         fs::create_directories(dir_ / "rooms" / "tilesets");
         fs::create_directories(dir_ / "tiles");
         Diagnostics diagnostics;
@@ -111,8 +108,6 @@ class SketchMap : public ::testing::Test {
                   formatTsx(makeTiledTileset(name, catalogue, name + ".png", 256, 256)));
         }
     }
-    void TearDown() override { fs::remove_all(dir_); }
-
     static void write(const fs::path& path, const std::string& text) {
         std::ofstream(path, std::ios::binary) << text;
     }
@@ -140,7 +135,8 @@ class SketchMap : public ::testing::Test {
         return diagnostics_.text().find(text) != std::string::npos;
     }
 
-    fs::path dir_;
+    ScratchFolder folder_{"map"};
+    const fs::path dir_{folder_.path()};
     Diagnostics diagnostics_;
     MapFile map_;
 };

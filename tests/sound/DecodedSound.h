@@ -8,7 +8,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -83,13 +82,4 @@ inline bool decodeOggFile(const std::string& path, DecodedSound& out) {
 inline bool decodeSoundFile(const std::string& path, DecodedSound& out) {
     const bool ogg = path.size() > 4 && path.compare(path.size() - 4, 4, ".ogg") == 0;
     return ogg ? decodeOggFile(path, out) : decodeWavFile(path, out);
-}
-
-// Where the normal build wrote the game's data: $QUASARINE_DATA_DIR when
-// set, else the data folder of this build.
-inline std::string generatedSoundDir() {
-    const char* dataDir = std::getenv("QUASARINE_DATA_DIR");
-    return std::string(dataDir != nullptr && *dataDir != '\0' ? dataDir
-                                                              : QUASARINE_BUILD_DIR "/data") +
-           "/sound";
 }

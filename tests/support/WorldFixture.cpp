@@ -1,12 +1,9 @@
 #include "support/WorldFixture.h"
 
-#include <unistd.h>
-
-#include <cstdio>
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 
+#include "game/Game.h"
 #include "support/TestImages.h"
 
 namespace fs = std::filesystem;
@@ -64,37 +61,19 @@ void fillRoom(TestRoom& t) {
 }  // namespace
 
 void WorldFixture::SetUp() {
-    const char* data = std::getenv("QUASARINE_DATA_DIR");
-    if (!data || !fs::exists(fs::path(data) / "tiles_test.tga")) {
-        GTEST_SKIP() << "the game's pictures are not built (QUASARINE_DATA_DIR)";
-    }
-    previousFolder = fs::current_path().string();
-    folder = tempPath("world");
-    fs::remove_all(folder);
-    fs::create_directories(folder + "/rooms");
-    fs::create_symlink(fs::absolute(data), folder + "/data");
-    fs::current_path(folder);
+    REQUIRE_GENERATED_DATA();
+    scratch = std::make_unique<ScratchFolder>("world", ScratchFolder::kGameFolder);
+    fs::create_directories("rooms");
 
-    graphics = new Graphics(nullGl(), input);
+    graphics = new Graphics(nullGl());
     auto backend = std::make_unique<NullAudioBackend>();
     audio = backend.get();
     sound = new SoundSystem(std::move(backend));
-    graphics->setSoundSystem(sound);
-    for (const char* name : {"door_open", "gearboy_enemyhurt", "flush", "voidlet_item",
-                             "dragon_woosh", "big_crush", "enemy_hit", "gearboy_ricochet"}) {
-        // Every sound the world plays; the names map onto the built files.
-        const std::string file =
-            std::string("data\\sound\\") +
-            (std::string(name) == "door_open"      ? "voidlet_door_open.wav"
-             : std::string(name) == "enemy_hit"    ? "voidlet_enemy_hit.wav"
-             : std::string(name) == "flush"        ? "flush.ogg"
-             : std::string(name) == "voidlet_item" ? "voidlet_item.ogg"
-             : std::string(name) == "dragon_woosh" ? "dragon_woosh.ogg"
-                                                   : std::string(name) + ".wav");
-        sound->loadSample(file.c_str(), name);
-    }
-    player = new Player(graphics);
-    world = new World(graphics);
+    actors.sound = sound;
+    actors.random = &random;
+    for (const SampleFile& sample : kSampleTable) sound->loadSample(sample.file, sample.name);
+    player = new Player(graphics, &actors);
+    world = new World(graphics, &actors);
     world->setPlayer(player);
 }
 
@@ -103,8 +82,7 @@ void WorldFixture::TearDown() {
     delete world;
     delete sound;
     delete graphics;
-    if (!previousFolder.empty()) fs::current_path(previousFolder);
-    if (!folder.empty()) fs::remove_all(folder);
+    scratch.reset();
 }
 
 void writeTestRooms(const std::string& folder, std::vector<TestRoom>& rooms) {
@@ -119,23 +97,15 @@ void writeTestRooms(const std::string& folder, std::vector<TestRoom>& rooms) {
 }
 
 std::string makeGameFolder(const std::string& name) {
-    const char* data = std::getenv("QUASARINE_DATA_DIR");
-    if (!data || !fs::exists(fs::path(data) / "tiles_test.tga")) return std::string();
     const std::string folder = tempPath(name);
     fs::remove_all(folder);
-    fs::create_directories(folder + "/data/map");
-    for (const auto& entry : fs::directory_iterator(data)) {
-        if (entry.path().filename() == "map") continue;
-        fs::create_symlink(fs::absolute(entry.path()),
-                           folder + "/data/" + entry.path().filename().string());
-    }
-    return folder;
+    fs::create_directories(folder);
+    return linkGeneratedData(folder, true) ? folder : std::string();
 }
 
 void WorldFixture::build(std::vector<TestRoom> rooms) {
     writeTestRooms("rooms", rooms);
     ASSERT_TRUE(world->loadMap("rooms/test.map"));
-    graphics->setWorld(world);
     player->setWorld(world);
     audio->log().clear();
 }

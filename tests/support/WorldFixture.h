@@ -2,15 +2,20 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "audio/NullAudioBackend.h"
 #include "audio/SoundSystem.h"
 #include "gfx/Graphics.h"
+#include "input/Controls.h"
 #include "input/InputDevice.h"
+#include "math/Random.h"
 #include "player/Player.h"
+#include "support/ScratchFolder.h"
 #include "world/RoomFile.h"
+#include "world/ActorContext.h"
 #include "world/World.h"
 
 // A room described for a test: its grid place and size, and its solid layer
@@ -37,14 +42,14 @@ struct TestRoom {
 void writeTestRooms(const std::string& folder, std::vector<TestRoom>& rooms);
 
 // Makes a fresh working folder for a whole game: data/ links to every entry
-// of the built data (QUASARINE_DATA_DIR) except map/, which is an empty
-// folder for the test's own rooms. Returns "" when the data is not built.
+// of the built data except map/, which is an empty folder for the test's own
+// rooms (see linkGeneratedData). Returns "" when the data is not built.
 std::string makeGameFolder(const std::string& name);
 
 // A headless game world: the real pictures (tile collision needs their frame
-// boxes), a recording sound system, a Player and a World, in a temporary
-// working folder whose `data` links to the built data. Rooms are written by
-// the test and loaded from there.
+// boxes), a recording sound system with the game's sounds, a Player and a
+// World, in a scratch working folder whose `data` is the generated data.
+// Rooms are written by the test into rooms/ and loaded from there.
 class WorldFixture : public ::testing::Test {
   protected:
     void SetUp() override;
@@ -59,13 +64,15 @@ class WorldFixture : public ::testing::Test {
     void stepWorld(int steps);
 
     NullInput input;
+    Controls controls{input};  // set by hand; what the player reads when stepped
+    Random random;
+    ActorContext actors;
     Graphics* graphics = nullptr;
     NullAudioBackend* audio = nullptr;
     SoundSystem* sound = nullptr;
     Player* player = nullptr;
     World* world = nullptr;
-    std::string folder;
-    std::string previousFolder;
+    std::unique_ptr<ScratchFolder> scratch;
 };
 
 // Tile codes on the cavern sheet the text pictures use.

@@ -4,11 +4,12 @@
 
 #include <vector>
 
-#include "enemies/DataFolder.h"
-#include "enemies/RecordingGl.h"
 #include "gfx/Graphics.h"
 #include "input/InputDevice.h"
+#include "support/RecordingGl.h"
+#include "support/ScratchFolder.h"
 #include "weapons/ProjectileSystem.h"
+#include "world/ActorContext.h"
 
 namespace {
 
@@ -30,10 +31,10 @@ class ProjectilePool : public ::testing::Test {
         return out;
     }
 
-    DataFolder folder_{"pool"};
-    NullInput input_;
-    Graphics graphics_{recgl::recordingGl(), input_};
-    ProjectileSystem pool_{&graphics_};
+    ScratchFolder folder_{"pool", ScratchFolder::kGameFolder};  // the weapons sheet
+    Graphics graphics_{recgl::recordingGl()};
+    ActorContext actors_;
+    ProjectileSystem pool_{&graphics_, &actors_};
 };
 
 }  // namespace
@@ -90,6 +91,7 @@ TEST_F(ProjectilePool, EachKindFliesItsLifeInSteps) {
 }
 
 TEST_F(ProjectilePool, OnlyTheVantaShotFlashesForFiveDrawsWhereItEnded) {
+    REQUIRE_GENERATED_DATA();  // frames beyond an empty sheet are not drawn
     pool_.spawnPlayerShot(at(0), at(4), kVantaShot);
     pool_.spawnPlayerShot(at(0, 50), at(4), kGearboyShot);
     for (int step = 0; step < 79; ++step) pool_.update();

@@ -45,25 +45,34 @@ class WorldBlocks : public WorldFixture {
 }  // namespace
 
 TEST_F(WorldBlocks, AShotDoorOpensAsOneAndClosesOnItsTimeline) {
-    build({doorRoom()});
+    // A door three tiles wide and high, and two tiles three away from the
+    // corner that is hit: a door is never larger, so those belong to others.
+    TestRoom room;
+    room.name = "doors.sec";
+    room.solid.assign(10, "");
+    room.solid.insert(room.solid.end(), {"............D.......",  // row 4
+                                         "............DDD.....",  // row 3
+                                         "............DDD.....",
+                                         "............DDD..D..",  // row 1
+                                         "####################"});
+    build({room});
     player->setPosition(60, 40, 0);  // far from the door
-    EXPECT_TRUE(world->boxHitsTiles(shotAt(19, 2), kWeaponHit));
+    EXPECT_TRUE(world->boxHitsTiles(shotAt(14, 1), kWeaponHit));
     EXPECT_EQ(takeAudio(), (std::vector<std::string>{"play door_open 30"}));
     for (const BlockRecord& b : world->blocks) {
-        if (b.type == kDoor) {
-            EXPECT_EQ(b.timer, 1);
-        }
+        const bool otherDoor = b.row == 4 || b.column == 17;
+        EXPECT_EQ(b.timer, otherDoor ? 0 : 1) << b.column << ", " << b.row;
     }
     // Further hits on a moving door play nothing.
-    world->boxHitsTiles(shotAt(19, 3), kWeaponHit);
+    world->boxHitsTiles(shotAt(13, 2), kWeaponHit);
     EXPECT_TRUE(takeAudio().empty());
 
-    std::vector<std::pair<int, std::int32_t>> changes;  // step -> code of the middle tile
+    std::vector<std::pair<int, std::int32_t>> changes;  // step -> code of the far corner
     std::vector<int> soundSteps;
-    std::int32_t last = solidAt(19, 2);
+    std::int32_t last = solidAt(12, 3);
     for (int step = 2; step <= 282; ++step) {
         world->update();
-        if (solidAt(19, 2) != last) changes.push_back({step, last = solidAt(19, 2)});
+        if (solidAt(12, 3) != last) changes.push_back({step, last = solidAt(12, 3)});
         if (!takeAudio().empty()) soundSteps.push_back(step);
     }
     EXPECT_EQ(changes, (std::vector<std::pair<int, std::int32_t>>{
@@ -100,10 +109,14 @@ TEST_F(WorldBlocks, TheEntryDoorWaitsForThePlayerToWalkAway) {
     EXPECT_EQ(solidAt(19, 2), kDoorTile);
     EXPECT_TRUE(takeAudio().empty());
 
-    // With no door within two tiles nothing opens and nothing sounds.
-    player->setPosition(100, 40, 0);
+    // An entry door opens for a player up to two tiles away: from three,
+    // nothing opens and nothing sounds.
+    player->setPosition(16 * 16 + 8, 40, 0);
     world->openDoorsNearPlayer();
     EXPECT_TRUE(takeAudio().empty());
+    player->setPosition(17 * 16 + 8, 40, 0);
+    world->openDoorsNearPlayer();
+    EXPECT_EQ(takeAudio(), (std::vector<std::string>{"play door_open 30"}));
 }
 
 TEST_F(WorldBlocks, AShotBlockBreaksOnTheNextUpdateWithABurst) {
@@ -128,8 +141,12 @@ TEST_F(WorldBlocks, TheFlushTargetWorksOnlyInTheSaveRoomAndOnlyOnce) {
     build({doorRoom("other.sec"), doorRoom("save_room1.sec")});
     world->sections[1].gridX = 1;
     player->setPosition(200, 40, 0);
-    EXPECT_TRUE(world->boxHitsTiles(shotAt(2, 1), kWeaponHit));
+    world->resumeMusic = true;
+    EXPECT_TRUE(world->boxHitsTiles(shotAt(2, 1), kWeaponHit));  // it only stops the shot
     EXPECT_FALSE(world->waterDrained);
+    EXPECT_EQ(world->freezeTimer, 0);
+    EXPECT_TRUE(world->resumeMusic);
+    EXPECT_EQ(solidAt(2, 1), kFlushTile);
     EXPECT_TRUE(takeAudio().empty());
 
     ASSERT_TRUE(world->changeRoom(1, 0));

@@ -5,6 +5,7 @@
 
 #include "particles/ParticleSystem.h"
 #include "support/WorldFixture.h"
+#include "weapons/ProjectileSystem.h"
 
 namespace {
 
@@ -44,9 +45,11 @@ class WorldRooms : public WorldFixture {
 TEST_F(WorldRooms, EachEdgeLeadsFourUnitsIntoTheNeighbour) {
     buildCross();
     player->setPosition(320, 100, 0);
+    player->getProjectiles()->spawnPlayerShot(player->position, makeVector3(4, 0, 0), 0);
     ASSERT_TRUE(world->isPlayerOutsideRoom());
     world->leaveRoom();
     expectAt("right.sec", 4, 340);
+    EXPECT_EQ(player->getProjectiles()->activeCount(), 0);  // shots stay behind
     // The camera starts centred 20 units above the player, with no easing.
     EXPECT_FLOAT_EQ(world->camera.x, 4);
     EXPECT_FLOAT_EQ(world->camera.y, 360);
