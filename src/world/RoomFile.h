@@ -38,8 +38,14 @@ struct BlockEntry {
     std::int32_t type;  // 0 breakable block, 1 flush target / bridge block, 2 door
 };
 
+// Six tile layers: 0 to 3 are drawn behind the actors (2 is also the solid
+// one they collide with), 4 and 5 in front of them; 4 holds the bridge's
+// front faces, cleared with the solid tiles when it collapses.
 constexpr int kLayerCount = 6;
 constexpr int kSolidLayer = 2;
+constexpr int kLastBackLayer = 3;
+constexpr int kFrontLayer = 4;
+constexpr int kLastLayer = 5;
 
 struct RoomFile {
     std::int32_t width = 0;                         // tiles

@@ -8,28 +8,16 @@
 #include "audio/SoundSystem.h"
 #include "common/Files.h"
 #include "common/Report.h"
+#include "enemies/Enemy.h"
 #include "enemies/EnemyList.h"
 #include "gfx/Graphics.h"
 #include "particles/ParticleSystem.h"
 #include "player/Player.h"
 #include "weapons/ProjectileSystem.h"
 #include "world/ActorContext.h"
+#include "world/RoomRules.h"
 
 namespace {
-
-// Rooms with rules of their own, compared exactly with the section's name.
-const char* const kStartingRoom = "starting_room.sec";
-const char* const kSaveRoom = "save_room1.sec";
-const char* const kGearboyVert = "gearboy_vert.sec";
-const char* const kGearboyPassage = "gearboyfeeling_passage.sec";
-const char* const kFloodedRoom = "fernvale_vertical.sec";
-const char* const kDarkRoomA = "fernvale_roll-under.sec";
-const char* const kDarkRoomB = "fernvale_roll-corner.sec";
-const char* const kBridgeRoom = "bridge_and_under.sec";
-const char* const kDragonRoom = "dragon_fight_room.sec";
-
-// The flush target's tile once the water has drained.
-constexpr std::int32_t kDrainedFlushTile = 40;
 
 constexpr float kCellWidth = 320.0f;
 constexpr float kCellHeight = 240.0f;
@@ -66,10 +54,9 @@ World::~World() {
     delete particles;
 }
 
-bool World::isCurrentRoom(const char* name) const {
-    return !sections.empty() && sections[currentSection].name == name;
+const RoomRules& World::rules() const {
+    return roomRulesFor(sections.empty() ? "" : sections[currentSection].name.c_str());
 }
-
 
 void World::playMusicTrack(std::int32_t track) {
     if (SoundSystem* sound = actors->sound) {
@@ -136,19 +123,19 @@ void World::applyRoom(const RoomFile& room) {
     featurePresent = room.featurePresent != 0;
     featurePos = room.featurePos;
 
+    const RoomRules& here = rules();
     if (!featureTaken[currentSection]) {
-        if (isCurrentRoom(kStartingRoom)) featureKind = kFeatureBallItem;
-        if (isCurrentRoom(kSaveRoom)) featureKind = kFeatureFormStation;
+        if (here.featureKind != kKeepFeatureKind) featureKind = here.featureKind;
         featureState = 0;
     } else {
         featurePresent = false;
     }
 
     enemies->clear();
-    const bool drainedFloodRoom = isCurrentRoom(kFloodedRoom) && waterDrained;
+    const bool drainedFloodRoom = here.flooded && waterDrained;
     for (const EnemyEntry& entry : room.enemies) {
         // Rakas live in the water; they are gone once it has drained.
-        if (drainedFloodRoom && entry.kind == 2) continue;
+        if (drainedFloodRoom && entry.kind == kRaka) continue;
         enemies->spawn(entry.pos, entry.kind, entry.flag);
     }
 
@@ -159,13 +146,13 @@ void World::applyRoom(const RoomFile& room) {
             entry.column, entry.row, 0, entry.type, tileAt(kSolidLayer, entry.column, entry.row),
             false};
         blocks.push_back(record);
-        if (entry.type == kFlushTarget && isCurrentRoom(kSaveRoom) && waterDrained) {
+        if (entry.type == kFlushTarget && here.drainsTheFlood && waterDrained) {
             setTile(kSolidLayer, entry.column, entry.row, kDrainedFlushTile);
         }
-        if ((entry.type == kBreakableBlock || entry.type == kFlushTarget) &&
-            isCurrentRoom(kBridgeRoom) && bridgeCollapsed) {
+        if ((entry.type == kBreakableBlock || entry.type == kFlushTarget) && here.bridge &&
+            bridgeCollapsed) {
             setTile(kSolidLayer, entry.column, entry.row, 0);
-            setTile(4, entry.column, entry.row, 0);
+            setTile(kFrontLayer, entry.column, entry.row, 0);
         }
     }
 }
@@ -297,15 +284,14 @@ bool World::changeRoom(std::int32_t gridX, std::int32_t gridY) {
 }
 
 void World::applyRoomRules() {
-    tilesetIndex = 0;
-    if (isCurrentRoom(kSaveRoom)) tilesetIndex = 1;
-    if (isCurrentRoom(kGearboyVert) || isCurrentRoom(kGearboyPassage)) tilesetIndex = 2;
+    const RoomRules& here = rules();
+    tilesetIndex = here.tileset;
 
     graphics->setBaseColor(1, 1, 1);
     graphics->setClearColor(0, 0, 0);
     player->inWater = false;
     darkRoom = false;
-    if (isCurrentRoom(kFloodedRoom) && !waterDrained) {
+    if (here.flooded && !waterDrained) {
         graphics->setBaseColor(0.6f, 0.8f, 1.0f);
         graphics->setClearColor(0, 0, 0.4f);
         player->inWater = true;
@@ -314,25 +300,26 @@ void World::applyRoomRules() {
             graphics->setClearColor(0, 0.1f, 0.2f);
         }
     }
-    if (isCurrentRoom(kDarkRoomA) || isCurrentRoom(kDarkRoomB)) {
+    if (here.dark) {
         darkRoom = true;
         resetFlashlight = true;
     }
 
+    // Once the bridge has come down its track plays on wherever the player
+    // goes (musicLocked).
     if (!musicLocked) {
-        if (isCurrentRoom(kGearboyPassage) && musicTrack != 1) playMusicTrack(1);
-        if (isCurrentRoom(kBridgeRoom)) {
+        if (here.musicTrack == kSilence) {
             if (actors->sound) actors->sound->stopMusic();
             musicTrack = -1;
+        } else if (here.musicTrack != kKeepMusic && musicTrack != here.musicTrack) {
+            playMusicTrack(here.musicTrack);
         }
-        if (isCurrentRoom(kFloodedRoom) && musicTrack != 0) playMusicTrack(0);
     }
 
-    inBridgeRoom = false;
     wooshPlayed = false;
     crushStage = 0;
-    inBridgeRoom = isCurrentRoom(kBridgeRoom);
-    inDragonRoom = isCurrentRoom(kDragonRoom);
+    inBridgeRoom = here.bridge;
+    inDragonRoom = here.dragonFight;
 }
 
 void World::openDoorsNearPlayer() {

@@ -9,6 +9,7 @@
 
 class BoundingBox;
 struct ActorContext;
+struct RoomRules;
 class EnemyList;
 class Graphics;
 class ParticleSystem;
@@ -44,6 +45,9 @@ constexpr std::int32_t kReadyFreezeSteps = 360;    // the "READY" pause, 4 s
 constexpr std::int32_t kDrainFreezeSteps = 120;    // the flush draining the water
 constexpr std::int32_t kFanfareFreezeSteps = 432;  // the item fanfare
 constexpr std::int32_t kFlyPastFreezeSteps = 258;  // the dragon's fly-past
+
+// The flush target's tile once the water has drained.
+constexpr std::int32_t kDrainedFlushTile = 40;
 
 // Room feature kinds.
 constexpr std::int32_t kFeatureBallItem = 0;
@@ -163,7 +167,8 @@ class World {
     template <typename TileVisitor>
     bool scanTiles(const BoundingBox& box, TileVisitor visit);
     void hitBlockAt(int column, int row);
-    bool isCurrentRoom(const char* name) const;
+    // What the current room does differently (its row of the room table).
+    const RoomRules& rules() const;
 
     static constexpr int kTilesetCount = 3;
     Texture* tilesets[kTilesetCount] = {};

@@ -8,11 +8,11 @@ void World::interpolateCamera(float alpha) {
 }
 
 void World::drawBackLayers() {
-    drawTileLayers(0, 3);
+    drawTileLayers(0, kLastBackLayer);
 }
 
 void World::drawFrontLayers() {
-    drawTileLayers(4, 5);
+    drawTileLayers(kFrontLayer, kLastLayer);
     drawFeature();
 }
 

@@ -7,6 +7,7 @@
 #include "gfx/Graphics.h"
 #include "player/BoundingBox.h"
 #include "world/ActorContext.h"
+#include "world/RoomRules.h"
 #include "world/World.h"
 
 template <typename TileVisitor>
@@ -63,11 +64,11 @@ void World::hitBlockAt(int column, int row) {
             actors->playSound("gearboy_enemyhurt", 20);
             b.timer = 1;
         } else if (b.type == kFlushTarget) {
-            if (isCurrentRoom("save_room1.sec") && !waterDrained) {
+            if (rules().drainsTheFlood && !waterDrained) {
                 actors->playSound("flush", 100);
                 freezeTimer = kDrainFreezeSteps;
                 resumeMusic = false;
-                setTile(kSolidLayer, b.column, b.row, 40);
+                setTile(kSolidLayer, b.column, b.row, kDrainedFlushTile);
                 waterDrained = true;
             }
         }

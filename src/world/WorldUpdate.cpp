@@ -5,8 +5,8 @@
 
 #include "audio/SoundSystem.h"
 #include "enemies/EnemyList.h"
-#include "math/Random.h"
 #include "gfx/Graphics.h"
+#include "math/Random.h"
 #include "particles/ParticleSystem.h"
 #include "player/BoundingBox.h"
 #include "player/Player.h"
@@ -196,7 +196,7 @@ void World::runRoomEvents() {
 
 void World::crushBlock(const BlockRecord& block) {
     setTile(kSolidLayer, block.column, block.row, 0);
-    setTile(4, block.column, block.row, 0);
+    setTile(kFrontLayer, block.column, block.row, 0);
     for (int piece = 0; piece < 3; ++piece) {
         const float vy = actors->random->below(21) / 3.0f + 0.5f;
         const float vx = actors->random->below(11) / 10.0f - 0.5f;
