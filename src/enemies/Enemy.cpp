@@ -15,19 +15,17 @@ Enemy::Enemy(Graphics* graphics, Vector3 position, std::int32_t kind, std::uint8
       kind(kind),
       spawnFlag(flag) {}
 
-Enemy::~Enemy() {
-    delete box;
-}
+Enemy::~Enemy() = default;
 
 Player& Enemy::player() const {
     return *world->getPlayer();
 }
 
 void Enemy::moveAgainstTiles(float width, float height) {
-    box->set(position, velocity, width, height);
-    world->pushBoxOutOfTiles(*box);
-    position = box->position;
-    velocity = box->velocity;
+    box.set(position, velocity, width, height);
+    world->pushBoxOutOfTiles(box);
+    position = box.position;
+    velocity = box.velocity;
 }
 
 void Enemy::drawFrame(float alpha, bool mirrored, int frame) const {

@@ -3,8 +3,8 @@
 #include <cstdint>
 
 #include "math/Vector3.h"
+#include "player/BoundingBox.h"
 
-class BoundingBox;
 class Graphics;
 class Player;
 class World;
@@ -55,7 +55,7 @@ class Enemy {
     std::uint8_t spawnFlag;
     std::int32_t contactDamage = 5;
     bool deflectsShots = false;
-    BoundingBox* box = nullptr;
+    BoundingBox box{};
 
   protected:
     // The World's player, whom every kind watches and shoots at.

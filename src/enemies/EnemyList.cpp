@@ -24,7 +24,6 @@ EnemyList::EnemyList(Graphics* graphics, const ActorContext* actors)
 
 EnemyList::~EnemyList() {
     clear();
-    for (int i = 0; i < textureCount; ++i) delete textures[i];
 }
 
 void EnemyList::setWorld(World* newWorld) {
@@ -53,7 +52,7 @@ void EnemyList::registerKind(std::int32_t kind) {
         if (textureKinds[i] == kind) return;
     }
     textureKinds[textureCount] = kind;
-    graphics->loadTexture(textures[textureCount], kKindSheets[kind]);
+    textures[textureCount] = graphics->loadTexture(kKindSheets[kind]);
     ++textureCount;
 }
 
@@ -111,7 +110,7 @@ void EnemyList::drawAll(float alpha) {
             // Bind only for a kind that has someone to draw. A kind may leave
             // the GL colour changed, so each enemy starts from the base colour.
             if (!bound) {
-                graphics->bindTexture(textures[i]);
+                graphics->bindTexture(textures[i].get());
                 bound = true;
             }
             graphics->setColor();

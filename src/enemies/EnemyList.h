@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 
 #include "math/Vector3.h"
 
@@ -60,6 +61,6 @@ class EnemyList {
     World* world = nullptr;
     Enemy* slots[kCapacity] = {};
     int textureCount = 0;
-    Texture* textures[kMaxTextures] = {};
+    std::unique_ptr<Texture> textures[kMaxTextures];
     std::int32_t textureKinds[kMaxTextures] = {};
 };

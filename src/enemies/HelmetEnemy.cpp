@@ -43,8 +43,7 @@ bool isWithin(float value, float centre, float range) {
 
 HelmetEnemy::HelmetEnemy(Graphics* graphics, Vector3 position, std::int32_t kind, std::uint8_t flag)
     : Enemy(graphics, position, kind, flag) {
-    box = new BoundingBox;
-    box->set(position, velocity, kWidth, kHeight);
+    box.set(position, velocity, kWidth, kHeight);
 }
 
 void HelmetEnemy::hurt(std::int32_t /*damage*/) {
@@ -55,7 +54,7 @@ void HelmetEnemy::hurt(std::int32_t /*damage*/) {
 }
 
 bool HelmetEnemy::overlaps(BoundingBox* other) {
-    if (!box->overlaps(*other)) return false;
+    if (!box.overlaps(*other)) return false;
     deflectsShots = state == kHiding;
     return true;
 }

@@ -32,8 +32,7 @@ constexpr int kHurtFrameOffset = 4;
 
 SwoopEnemy::SwoopEnemy(Graphics* graphics, Vector3 position, std::int32_t kind, std::uint8_t flag)
     : Enemy(graphics, position, kind, flag) {
-    box = new BoundingBox;
-    box->set(position, velocity, kWidth, kHeight);
+    box.set(position, velocity, kWidth, kHeight);
 }
 
 void SwoopEnemy::hurt(std::int32_t damage) {
@@ -47,7 +46,7 @@ void SwoopEnemy::hurt(std::int32_t damage) {
 }
 
 bool SwoopEnemy::overlaps(BoundingBox* other) {
-    return box->overlaps(*other);
+    return box.overlaps(*other);
 }
 
 void SwoopEnemy::update() {

@@ -57,7 +57,7 @@ void drawDarkness(const GameState& g, const GlApi& gl) {
 void drawHud(const GameState& g, Graphics& graphics, const World& world) {
     graphics.setScreenSpace();
     graphics.gl().color4f(1, 1, 1, 1);
-    graphics.bindTexture(g.hudTexture);
+    graphics.bindTexture(g.hudTexture.get());
     graphics.drawSprite(32, 210, 0, 1, false, 0);
     graphics.setWorldSpace();
     char digits[16];

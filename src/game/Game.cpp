@@ -36,13 +36,13 @@ namespace {
 
 constexpr float kStepsPerSecond = 90.0f;
 
-SoundSystem* createSoundSystem(GameState& g, const GameServices& services) {
+std::unique_ptr<SoundSystem> createSoundSystem(GameState& g, const GameServices& services) {
     if (services.headless || services.mute) {
         auto backend = std::make_unique<NullAudioBackend>();
         g.recordedAudio = backend.get();
-        return new SoundSystem(std::move(backend));
+        return std::make_unique<SoundSystem>(std::move(backend));
     }
-    return new SoundSystem(SoundSystem::Output::Device);
+    return std::make_unique<SoundSystem>(SoundSystem::Output::Device);
 }
 
 void pollControls(GameState& g) {
@@ -79,26 +79,26 @@ bool InitGame(GameState& g, const GameServices& services) {
     g.fadeLevel = 1;
     g.fadeDelta = 1;
 
-    g.graphics = new Graphics(gl);
-    g.controls = new Controls(*services.input);
+    g.graphics = std::make_unique<Graphics>(gl);
+    g.controls = std::make_unique<Controls>(*services.input);
     g.graphics->setClearColor(0, 0, 0);
     g.graphics->createCaptureTexture(g.captureTexture, 512, 256, 3, GL_RGB,
                                      services.textureFiltering);
     g.graphics->loadFont("data\\font.tga");
     g.graphics->setBaseColor(1, 1, 1);
     g.sound = createSoundSystem(g, services);
-    g.actors.sound = g.sound;
+    g.actors.sound = g.sound.get();
     g.actors.random = &g.random;
     for (const SampleFile& sample : kSampleTable) g.sound->loadSample(sample.file, sample.name);
-    g.graphics->loadTexture(g.hudTexture, "data\\hud.tga");
-    g.flashlightTexture = new PlainTexture(gl);
+    g.hudTexture = g.graphics->loadTexture("data\\hud.tga");
+    g.flashlightTexture = std::make_unique<PlainTexture>(gl);
     g.flashlightTexture->load("data\\flashlight.tga");
 
-    g.player = new Player(g.graphics, &g.actors);
-    g.world = new World(g.graphics, &g.actors);
-    g.world->setPlayer(g.player);
+    g.player = std::make_unique<Player>(g.graphics.get(), &g.actors);
+    g.world = std::make_unique<World>(g.graphics.get(), &g.actors);
+    g.world->setPlayer(g.player.get());
     if (!g.world->loadMap("data\\map\\test.map")) return false;
-    g.player->setWorld(g.world);
+    g.player->setWorld(g.world.get());
     g.lightOffsetX = aimX(g);
     g.lightOffsetY = aimY(g);
 
@@ -190,21 +190,15 @@ bool updateGame(GameState& g) {
 }
 
 void shutdownGame(GameState& g) {
-    delete g.hudTexture;
-    delete g.flashlightTexture;
-    delete g.player;
-    delete g.world;
-    delete g.sound;
-    delete g.controls;
-    delete g.graphics;
-    g.hudTexture = nullptr;
-    g.flashlightTexture = nullptr;
-    g.player = nullptr;
-    g.world = nullptr;
-    g.sound = nullptr;
+    g.hudTexture.reset();
+    g.flashlightTexture.reset();
+    // The player first: the World holds it; the graphics context last.
+    g.player.reset();
+    g.world.reset();
+    g.sound.reset();
     g.recordedAudio = nullptr;
-    g.controls = nullptr;
-    g.graphics = nullptr;
+    g.controls.reset();
+    g.graphics.reset();
     g.actors = ActorContext{};
 }
 

@@ -2,11 +2,18 @@
 
 #include <cstdint>
 #include <functional>
+#include <memory>
 
+#include "audio/SoundSystem.h"
 #include "gfx/GlApi.h"
+#include "gfx/Graphics.h"
+#include "gfx/Texture.h"
+#include "input/Controls.h"
 #include "input/InputDevice.h"
 #include "math/Random.h"
+#include "player/Player.h"
 #include "world/ActorContext.h"
+#include "world/World.h"
 
 class AudioBackend;
 class Controls;
@@ -41,16 +48,16 @@ struct GameServices {
 // drawing share. Fade levels: 85 is clear, 0 or less is black.
 struct GameState {
     GameServices services{};
-    Graphics* graphics = nullptr;
-    Controls* controls = nullptr;  // polled once per update step
-    SoundSystem* sound = nullptr;
+    std::unique_ptr<Graphics> graphics;
+    std::unique_ptr<Controls> controls;  // polled once per update step
+    std::unique_ptr<SoundSystem> sound;
     Random random;
     ActorContext actors;  // the sound, the World's particles, the random numbers
     NullAudioBackend* recordedAudio = nullptr;  // set when the sound is not heard
-    Player* player = nullptr;
-    World* world = nullptr;
-    Texture* hudTexture = nullptr;
-    PlainTexture* flashlightTexture = nullptr;
+    std::unique_ptr<Player> player;
+    std::unique_ptr<World> world;
+    std::unique_ptr<Texture> hudTexture;
+    std::unique_ptr<PlainTexture> flashlightTexture;
     unsigned captureTexture = 0;
 
     long steps = 0;                // update steps run since start-up

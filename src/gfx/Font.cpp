@@ -48,8 +48,7 @@ bool prepareFontPicture(const std::string& path, Image& image, GlyphEdges (&metr
 }
 
 bool Graphics::loadFont(const std::string& path) {
-    delete font_;
-    font_ = new PlainTexture(gl_);
+    font_ = std::make_unique<PlainTexture>(gl_);
     Image image;
     std::string error;
     if (!prepareFontPicture(path, image, glyphMetrics_, &error)) {

@@ -7,9 +7,7 @@ Graphics::Graphics(const GlApi& gl) : gl_(gl) {
     for (GlyphEdges& edges : glyphMetrics_) edges = GlyphEdges{0, 8};
 }
 
-Graphics::~Graphics() {
-    delete font_;
-}
+Graphics::~Graphics() = default;
 
 void Graphics::setClearColor(float r, float g, float b) {
     gl_.clearColor(r, g, b, 0.0f);
@@ -94,9 +92,10 @@ void Graphics::drawSprite(float x, float y, float rotation, float scale, bool fl
     gl_.popMatrix();
 }
 
-void Graphics::loadTexture(Texture*& out, const std::string& path) {
-    out = new Texture(gl_);
-    out->load(path);
+std::unique_ptr<Texture> Graphics::loadTexture(const std::string& path) {
+    auto sheet = std::make_unique<Texture>(gl_);
+    sheet->load(path);
+    return sheet;
 }
 
 void Graphics::createCaptureTexture(unsigned& out, int width, int height, int components,

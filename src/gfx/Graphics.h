@@ -1,5 +1,6 @@
 #pragma once
 
+#include <memory>
 #include <string>
 
 #include "gfx/GlApi.h"
@@ -18,9 +19,9 @@ struct GlyphEdges {
 constexpr int kFirstGlyph = 32;
 constexpr int kGlyphCount = 128;
 
-// The one rendering context, handed to everything that draws. Draws sprites from the current sheet as textured
-// quads in the 320 x 240 game view (y grows downward there; world y grows
-// upward and the final screen pass mirrors the view).
+// The one rendering context, handed to everything that draws. Draws sprites from the current sheet
+// as textured quads in the 320 x 240 game view (y grows downward there; world y grows upward and
+// the final screen pass mirrors the view).
 class Graphics {
   public:
     explicit Graphics(const GlApi& gl);
@@ -68,9 +69,9 @@ class Graphics {
     // no sheet at all, draw nothing.
     void drawSprite(float x, float y, float rotation, float scale, bool flip, int frame);
 
-    // Creates and stores into `out` a new sheet loaded from `path` (the game's
-    // backslash paths are accepted). A failed load leaves an empty sheet.
-    void loadTexture(Texture*& out, const std::string& path);
+    // A new sheet loaded from `path` (the game's backslash paths are
+    // accepted). A failed load gives an empty sheet.
+    std::unique_ptr<Texture> loadTexture(const std::string& path);
     // An empty width x height texture the frame is copied into each frame.
     void createCaptureTexture(unsigned& out, int width, int height, int components, GLenum format,
                               bool linear);
@@ -88,7 +89,7 @@ class Graphics {
     const GlApi& gl_;
     bool screenSpace_ = false;
     Texture* currentTexture_ = nullptr;
-    PlainTexture* font_ = nullptr;
+    std::unique_ptr<PlainTexture> font_;
     GlyphEdges glyphMetrics_[kGlyphCount];
     Vector3 drawCamera_ = makeVector3(0, 0, 0);
     float colorRed_ = 1.0f;

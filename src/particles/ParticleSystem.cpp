@@ -5,16 +5,14 @@
 #include "gfx/Graphics.h"
 
 ParticleSystem::ParticleSystem(Graphics* graphics) : graphics_(graphics) {
-    graphics_->loadTexture(texture_, "data\\particles.tga");
+    texture_ = graphics_->loadTexture("data\\particles.tga");
     for (Particle& p : particles_) {
         p = Particle{};
         p.active = false;
     }
 }
 
-ParticleSystem::~ParticleSystem() {
-    delete texture_;
-}
+ParticleSystem::~ParticleSystem() {}
 
 void ParticleSystem::clear() {
     for (Particle& p : particles_) p.active = false;
@@ -78,7 +76,7 @@ void ParticleSystem::update() {
 
 void ParticleSystem::draw(float alpha) {
     graphics_->setColor();
-    graphics_->bindTexture(texture_);
+    graphics_->bindTexture(texture_.get());
     for (const Particle& p : particles_) {
         if (!p.active) continue;
         const Vector3 at = vectorBlend(p.previousPosition, p.position, alpha);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 
 #include "math/Vector3.h"
 
@@ -66,6 +67,6 @@ class ParticleSystem {
     Particle* takeFreeSlot(Vector3 position);
 
     Particle particles_[kCapacity];
-    Texture* texture_ = nullptr;
+    std::unique_ptr<Texture> texture_;
     Graphics* graphics_;
 };

@@ -12,23 +12,13 @@
 
 Player::Player(Graphics* graphics, const ActorContext* actors)
     : graphics(graphics), actors(actors) {
-    projectiles = new ProjectileSystem(graphics, actors);
-    bodyBox = new BoundingBox();
-    feetProbe = new BoundingBox();
-    headProbe = new BoundingBox();
-    graphics->loadTexture(vantaTexture, "data\\vanta.tga");
-    graphics->loadTexture(gearboyTexture, "data\\gearboy.tga");
+    projectiles = std::make_unique<ProjectileSystem>(graphics, actors);
+    vantaTexture = graphics->loadTexture("data\\vanta.tga");
+    gearboyTexture = graphics->loadTexture("data\\gearboy.tga");
     reset();
 }
 
-Player::~Player() {
-    delete vantaTexture;
-    delete gearboyTexture;
-    delete bodyBox;
-    delete feetProbe;
-    delete headProbe;
-    delete projectiles;
-}
+Player::~Player() {}
 
 void Player::setWorld(World* newWorld) {
     world = newWorld;
@@ -116,7 +106,7 @@ void Player::countDownFire() {
 
 void Player::touchEnemies() {
     if (invulnerableTimer > 0 || !world) return;
-    const Enemy* enemy = world->getEnemies()->hitTest(bodyBox);
+    const Enemy* enemy = world->getEnemies()->hitTest(&bodyBox);
     if (enemy) hurt(enemy->contactDamage, enemy->position);
 }
 
@@ -135,17 +125,17 @@ void Player::limitHealth() {
 void Player::moveAgainstTiles(float offsetY, float width, float height) {
     const Vector3 before = position;
     const Vector3 moved = vectorAdd(position, velocity);
-    bodyBox->set(makeVector3(moved.x, moved.y + offsetY, 0), velocity, width, height);
-    if (world) world->pushBoxOutOfTiles(*bodyBox);
-    const Vector3 pushedTo = makeVector3(bodyBox->position.x, bodyBox->position.y - offsetY, 0);
+    bodyBox.set(makeVector3(moved.x, moved.y + offsetY, 0), velocity, width, height);
+    if (world) world->pushBoxOutOfTiles(bodyBox);
+    const Vector3 pushedTo = makeVector3(bodyBox.position.x, bodyBox.position.y - offsetY, 0);
     if (std::fabs(pushedTo.x - moved.x) > kMaxTilePush ||
         std::fabs(pushedTo.y - moved.y) > kMaxTilePush) {
         position = before;
         velocity = makeVector3(0, 0, 0);
-        bodyBox->set(makeVector3(position.x, position.y + offsetY, 0), velocity, width, height);
+        bodyBox.set(makeVector3(position.x, position.y + offsetY, 0), velocity, width, height);
     } else {
         position = pushedTo;
-        velocity = bodyBox->velocity;
+        velocity = bodyBox.velocity;
     }
     if (velocity.y < 2.5f) jumping = false;
 }
@@ -154,7 +144,7 @@ void Player::moveAgainstTiles(float offsetY, float width, float height) {
 // pushed the body up by more than 2 units per step).
 bool Player::landed(const StepState& step) {
     const float velocityChangeY = velocity.y - step.savedVelocity.y;
-    return tilesHit(*feetProbe) || velocityChangeY > 2.0f;
+    return tilesHit(feetProbe) || velocityChangeY > 2.0f;
 }
 
 bool Player::tilesHit(const BoundingBox& box) const {

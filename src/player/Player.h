@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 
 #include "math/Vector3.h"
 #include "player/BoundingBox.h"
@@ -49,7 +50,7 @@ class Player {
     // A hit of `damage` from something at `source`; ignored while invulnerable.
     void hurt(std::int32_t damage, Vector3 source);
 
-    ProjectileSystem* getProjectiles() const { return projectiles; }
+    ProjectileSystem* getProjectiles() const { return projectiles.get(); }
 
     Vector3 position = makeVector3(0, 0, 0);
     Vector3 previousPosition = makeVector3(0, 0, 0);
@@ -82,9 +83,10 @@ class Player {
     std::int32_t appearTimer = 0;
     bool formChangeAllowed = false;
 
-    BoundingBox* bodyBox;
-    BoundingBox* feetProbe;
-    BoundingBox* headProbe;
+    // Refilled with set() before each use.
+    BoundingBox bodyBox{};
+    BoundingBox feetProbe{};
+    BoundingBox headProbe{};
 
   private:
     // What one controller step keeps for itself: whether a direction was
@@ -126,11 +128,11 @@ class Player {
     bool tilesHit(const BoundingBox& box) const;
     void playSound(const char* name, int volume, int frequency = -1) const;
 
-    Texture* vantaTexture = nullptr;
-    Texture* gearboyTexture = nullptr;
+    std::unique_ptr<Texture> vantaTexture;
+    std::unique_ptr<Texture> gearboyTexture;
     Graphics* graphics;
     const ActorContext* actors;
     const Controls* controls = nullptr;  // this step's, during update()
     World* world = nullptr;
-    ProjectileSystem* projectiles;
+    std::unique_ptr<ProjectileSystem> projectiles;
 };

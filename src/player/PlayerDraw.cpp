@@ -19,7 +19,7 @@ constexpr int kSomersaultBottomFrame = 17;
 
 void Player::drawVantaForm(float alpha) {
     projectiles->draw(alpha);
-    graphics->bindTexture(vantaTexture);
+    graphics->bindTexture(vantaTexture.get());
     graphics->setColor();
     const Vector3 p = vectorBlend(previousPosition, position, alpha);
 
@@ -44,7 +44,7 @@ void Player::drawVantaForm(float alpha) {
 
 void Player::drawGearboyForm(float alpha) {
     projectiles->draw(alpha);
-    graphics->bindTexture(gearboyTexture);
+    graphics->bindTexture(gearboyTexture.get());
     graphics->setColor();
     const Vector3 p = vectorBlend(previousPosition, position, alpha);
     const bool flip = facing != 0;

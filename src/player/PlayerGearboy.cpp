@@ -125,8 +125,8 @@ void Player::gearboyMove(StepState& step) {
     moveAgainstTiles(-2, 12, 24);
 
     const Vector3 still = makeVector3(0, 0, 0);
-    feetProbe->set(makeVector3(position.x, position.y - 14, 0), still, 10.9f, 1);
-    headProbe->set(makeVector3(position.x, position.y + 10, 0), still, 10.6f, 1);
+    feetProbe.set(makeVector3(position.x, position.y - 14, 0), still, 10.9f, 1);
+    headProbe.set(makeVector3(position.x, position.y + 10, 0), still, 10.6f, 1);
     if (!landed(step)) {
         onGround = false;
         return;

@@ -89,8 +89,8 @@ void Player::vantaSteer(StepState& step) {
     if (controls.up) {
         aimingUp = true;
         // The ball stands up only with head room above it.
-        headProbe->set(makeVector3(position.x, position.y + 14, 0), makeVector3(0, 0, 0), 11, 3);
-        if (!tilesHit(*headProbe) && ball) {
+        headProbe.set(makeVector3(position.x, position.y + 14, 0), makeVector3(0, 0, 0), 11, 3);
+        if (!tilesHit(headProbe) && ball) {
             ball = false;
             velocity.x = 0;
         }
@@ -161,8 +161,8 @@ void Player::vantaMove(StepState& step) {
     moveAgainstTiles(pose.bodyY, kBodyWidth, pose.bodyHeight);
 
     const Vector3 still = makeVector3(0, 0, 0);
-    feetProbe->set(makeVector3(position.x, position.y - 16, 0), still, 10.9f, 3);
-    headProbe->set(makeVector3(position.x, position.y + pose.headY, 0), still, 10.6f, 3);
+    feetProbe.set(makeVector3(position.x, position.y - 16, 0), still, 10.9f, 3);
+    headProbe.set(makeVector3(position.x, position.y + pose.headY, 0), still, 10.6f, 3);
     if (!landed(step)) {
         onGround = false;
         return;

@@ -1,12 +1,12 @@
 #include "weapons/ProjectileSystem.h"
 
-#include "world/ActorContext.h"
 #include "enemies/Enemy.h"
 #include "enemies/EnemyList.h"
 #include "gfx/Graphics.h"
 #include "particles/ParticleSystem.h"
 #include "player/BoundingBox.h"
 #include "player/Player.h"
+#include "world/ActorContext.h"
 #include "world/World.h"
 
 namespace {
@@ -27,7 +27,7 @@ constexpr float kSparkRise = 3.0f;
 
 ProjectileSystem::ProjectileSystem(Graphics* graphics, const ActorContext* actors)
     : graphics(graphics), actors(actors) {
-    graphics->loadTexture(weaponsTexture, "data\\weapons.tga");
+    weaponsTexture = graphics->loadTexture("data\\weapons.tga");
     // Fresh slots are free with no flash pending; the remaining fields keep
     // their defaults, so a draw before the first update shows nothing.
     for (Projectile& shot : pool) {
@@ -36,9 +36,7 @@ ProjectileSystem::ProjectileSystem(Graphics* graphics, const ActorContext* actor
     }
 }
 
-ProjectileSystem::~ProjectileSystem() {
-    delete weaponsTexture;
-}
+ProjectileSystem::~ProjectileSystem() {}
 
 void ProjectileSystem::setWorld(World* newWorld) {
     world = newWorld;
@@ -115,8 +113,8 @@ void ProjectileSystem::collidePlayerShot(Projectile& shot) {
         if (shot.kind == kGearboyShot && enemy->deflectsShots) {
             const Vector3 sparkVelocity =
                 makeVector3(kSparkBounce * shot.velocity.x, kSparkRise, 0);
-            actors->particles->emit(shot.position, sparkVelocity, 0, kSparkFrame,
-                                    kParticleStraight, kSparkLife);
+            actors->particles->emit(shot.position, sparkVelocity, 0, kSparkFrame, kParticleStraight,
+                                    kSparkLife);
             actors->playSound("gearboy_ricochet", 20);
         } else {
             enemy->hurt(kShotDamage);
@@ -132,14 +130,14 @@ void ProjectileSystem::collideEnemyShot(Projectile& shot) {
     if (!player) return;
     BoundingBox box;
     box.set(shot.position, shot.velocity, kShotSize, kShotSize);
-    if (box.overlaps(*player->bodyBox)) {
+    if (box.overlaps(player->bodyBox)) {
         end(shot);
         player->hurt(kShotDamage, shot.position);
     }
 }
 
 void ProjectileSystem::draw(float alpha) {
-    graphics->bindTexture(weaponsTexture);
+    graphics->bindTexture(weaponsTexture.get());
     graphics->setColor();
     for (const Projectile& shot : pool) {
         const Vector3 p = vectorBlend(shot.previousPosition, shot.position, alpha);
@@ -164,4 +162,3 @@ int ProjectileSystem::activeCount() const {
     }
     return count;
 }
-

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 
 #include "math/Vector3.h"
 
@@ -67,7 +68,7 @@ class ProjectileSystem {
     void collideEnemyShot(Projectile& shot);
 
     Projectile pool[kCapacity];
-    Texture* weaponsTexture = nullptr;
+    std::unique_ptr<Texture> weaponsTexture;
     Graphics* graphics;
     const ActorContext* actors;
     World* world = nullptr;

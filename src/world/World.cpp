@@ -35,24 +35,19 @@ void reportDataError(const std::string& path, const std::string& problem) {
 }  // namespace
 
 World::World(Graphics* graphics, ActorContext* actors) : graphics(graphics), actors(actors) {
-    graphics->loadTexture(tilesets[0], "data\\tiles_test.tga");
-    graphics->loadTexture(tilesets[1], "data\\tiles_combo1.tga");
-    graphics->loadTexture(tilesets[2], "data\\tiles_test-gearboy.tga");
-    graphics->loadTexture(itemsTexture, "data\\items.tga");
-    enemies = new EnemyList(graphics, actors);
+    tilesets[0] = graphics->loadTexture("data\\tiles_test.tga");
+    tilesets[1] = graphics->loadTexture("data\\tiles_combo1.tga");
+    tilesets[2] = graphics->loadTexture("data\\tiles_test-gearboy.tga");
+    itemsTexture = graphics->loadTexture("data\\items.tga");
+    enemies = std::make_unique<EnemyList>(graphics, actors);
     enemies->setWorld(this);
-    particles = new ParticleSystem(graphics);
-    actors->particles = particles;
+    particles = std::make_unique<ParticleSystem>(graphics);
+    actors->particles = particles.get();
     graphics->setBaseColor(1, 1, 1);
     graphics->setClearColor(0, 0, 0);
 }
 
-World::~World() {
-    for (Texture* sheet : tilesets) delete sheet;
-    delete itemsTexture;
-    delete enemies;
-    delete particles;
-}
+World::~World() {}
 
 const RoomRules& World::rules() const {
     return roomRulesFor(sections.empty() ? "" : sections[currentSection].name.c_str());

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -69,8 +70,8 @@ class World {
     Player* getPlayer() const { return player; }
     Graphics* getGraphics() const { return graphics; }
     const ActorContext& getActors() const { return *actors; }
-    EnemyList* getEnemies() const { return enemies; }
-    ParticleSystem* getParticles() const { return particles; }
+    EnemyList* getEnemies() const { return enemies.get(); }
+    ParticleSystem* getParticles() const { return particles.get(); }
 
     // Loads the map and its first room and places the player and camera.
     // Rooms are read from the map file's folder. On a missing or damaged file
@@ -171,12 +172,12 @@ class World {
     const RoomRules& rules() const;
 
     static constexpr int kTilesetCount = 3;
-    Texture* tilesets[kTilesetCount] = {};
-    Texture* itemsTexture = nullptr;
+    std::unique_ptr<Texture> tilesets[kTilesetCount];
+    std::unique_ptr<Texture> itemsTexture;
     Graphics* graphics;
     ActorContext* actors;
-    EnemyList* enemies;
-    ParticleSystem* particles;
+    std::unique_ptr<EnemyList> enemies;
+    std::unique_ptr<ParticleSystem> particles;
     Player* player = nullptr;
     std::string mapFolder;
     bool roomLoaded = false;

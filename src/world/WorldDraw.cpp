@@ -17,7 +17,7 @@ void World::drawFrontLayers() {
 }
 
 void World::drawTileLayers(int firstLayer, int lastLayer) {
-    graphics->bindTexture(tilesets[tilesetIndex]);
+    graphics->bindTexture(tilesets[tilesetIndex].get());
     graphics->setColor();
     // Tiles sample the central 20 x 20 pixels of their cell and overlap their
     // neighbours a little, so no seam shows between them.
@@ -43,7 +43,7 @@ void World::drawFeature() {
     const int column = static_cast<int>(featurePos.x) / 16;
     const int row = static_cast<int>(featurePos.y) / 16;
     if (tileAt(kSolidLayer, column, row) != 0) return;
-    graphics->bindTexture(itemsTexture);
+    graphics->bindTexture(itemsTexture.get());
     graphics->gl().color4f(1, 1, 1, 1);
     const int frame = featureKind == kFeatureBallItem ? (featureAnim / 4) % 4 : 0;
     graphics->drawSprite(featurePos.x, featurePos.y, 0, 1.0f, false, frame);

@@ -13,7 +13,7 @@
 template <typename TileVisitor>
 bool World::scanTiles(const BoundingBox& box, TileVisitor visit) {
     // Frame boxes are read from the current texture.
-    graphics->bindTexture(tilesets[tilesetIndex]);
+    graphics->bindTexture(tilesets[tilesetIndex].get());
     bool any = false;
     // The window reaches the box's width plus height beyond its centre, and
     // is recomputed from the box's current position at every step, so a push

@@ -69,7 +69,7 @@ void World::updateFeature() {
     featureAnim = (featureAnim + 1) % 100;
     BoundingBox touch;
     touch.set(featurePos, makeVector3(0, 0, 0), 5, 5);
-    if (!player->bodyBox->overlaps(touch)) return;
+    if (!player->bodyBox.overlaps(touch)) return;
     if (featureKind == kFeatureBallItem) {
         if (actors->sound) actors->sound->stopMusic();
         actors->playSound("voidlet_item", 40);
@@ -147,7 +147,7 @@ bool World::playerInCell(int column, int row) const {
     // next cell does not count.
     cell.set(makeVector3(16.0f * column + 8, 16.0f * row + 8, 0), makeVector3(0, 0, 0), 15.5f,
              15.5f);
-    return player->bodyBox->overlaps(cell);
+    return player->bodyBox.overlaps(cell);
 }
 
 void World::runRoomEvents() {

@@ -32,7 +32,7 @@ class EnemyWorld : public WorldFixture {
     // The player's 12 x 30 body around (x, y).
     void placePlayer(float x, float y) {
         player->setPosition(x, y, 0);
-        player->bodyBox->set(player->position, makeVector3(0, 0, 0), 12, 30);
+        player->bodyBox.set(player->position, makeVector3(0, 0, 0), 12, 30);
     }
 
     Enemy* spawn(float x, float y, std::int32_t kind) {

@@ -21,11 +21,10 @@ TEST(TextureHeadless, LoadMeasuresFrameBoxesWithoutGl) {
 
 TEST(TextureHeadless, FailedLoadsLeaveAnEmptyTextureThatIsSafeToUse) {
     Graphics graphics(nullGl());
-    Texture* texture = nullptr;
-    graphics.loadTexture(texture, tempPath("no-such-sheet.tga"));
+    const std::unique_ptr<Texture> texture = graphics.loadTexture(tempPath("no-such-sheet.tga"));
     ASSERT_NE(texture, nullptr);
     EXPECT_EQ(texture->getFrameCount(), 0);
-    graphics.bindTexture(texture);
+    graphics.bindTexture(texture.get());
     graphics.drawSprite(10, 10, 0, 1, false, 0);
     const FrameBox box = graphics.getFrameBox(3);
     EXPECT_FLOAT_EQ(box.width, 0.0f);
@@ -36,7 +35,6 @@ TEST(TextureHeadless, FailedLoadsLeaveAnEmptyTextureThatIsSafeToUse) {
     EXPECT_EQ(texture->getFrameCount(), 1);
     EXPECT_FALSE(texture->load(tempPath("missing.tga")));
     EXPECT_EQ(texture->getFrameCount(), 0);
-    delete texture;
 }
 
 TEST(GraphicsState, BindingOrBeginningAFrameResetsTheFrameSize) {

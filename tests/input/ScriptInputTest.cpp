@@ -86,17 +86,6 @@ TEST(ScriptInput, MalformedLinesAreRefusedNamingTheLine) {
     }
 }
 
-TEST(ScriptInput, LoadReadsAFileAndNamesOneThatIsMissing) {
-    ScratchFolder folder("script");
-    std::ofstream(folder.file("walk.txt")) << "4 R\n";
-    ScriptInput script;
-    std::string error;
-    ASSERT_TRUE(script.load(folder.file("walk.txt"), &error)) << error;
-    EXPECT_EQ(script.length(), 4);
-    EXPECT_FALSE(script.load(folder.file("missing.txt"), &error));
-    EXPECT_NE(error, "");
-}
-
 TEST(ScriptRecorder, WritesEachRunOfPollsAsOneLineThatReadsBackTheSame) {
     ScratchFolder folder("recorder");
     // Drives the controls from one script and records what they showed.

@@ -207,10 +207,10 @@ TEST_F(WorldBlocks, TouchingTheBallItemFreezesTheGameAndTakesIt) {
     start.featurePos = makeVector3(150, 40, 0);
     build({start});
     player->setPosition(60, 40, 0);
-    player->bodyBox->set(player->position, makeVector3(0, 0, 0), 12, 24);
+    player->bodyBox.set(player->position, makeVector3(0, 0, 0), 12, 24);
     world->update();
     EXPECT_EQ(world->featureState, 0);
-    player->bodyBox->set(makeVector3(150, 50, 0), makeVector3(0, 0, 0), 12, 24);
+    player->bodyBox.set(makeVector3(150, 50, 0), makeVector3(0, 0, 0), 12, 24);
     world->update();
     EXPECT_EQ(world->featureState, 1);
     EXPECT_EQ(world->freezeTimer, kFanfareFreezeSteps);
