@@ -41,10 +41,9 @@ Enemy* EnemyList::spawn(Vector3 position, std::int32_t kind, std::uint8_t flag) 
     // none is made: it could never update, draw or be hit.
     const int slot = freeSlot();
     if (slot < 0) return nullptr;
-    Enemy* enemy = create(position, kind, flag);
-    slots[slot] = enemy;
-    enemy->setWorld(world, actors);
-    return enemy;
+    slots[slot] = create(position, kind, flag);
+    slots[slot]->setWorld(world, actors);
+    return slots[slot].get();
 }
 
 void EnemyList::registerKind(std::int32_t kind) {
@@ -56,12 +55,13 @@ void EnemyList::registerKind(std::int32_t kind) {
     ++textureCount;
 }
 
-Enemy* EnemyList::create(Vector3 position, std::int32_t kind, std::uint8_t flag) const {
+std::unique_ptr<Enemy> EnemyList::create(Vector3 position, std::int32_t kind,
+                                         std::uint8_t flag) const {
     switch (kind) {
         case kSwoop:
-            return new SwoopEnemy(graphics, position, kind, flag);
+            return std::make_unique<SwoopEnemy>(graphics, position, kind, flag);
         case kHelmet:
-            return new HelmetEnemy(graphics, position, kind, flag);
+            return std::make_unique<HelmetEnemy>(graphics, position, kind, flag);
         default:
             return nullptr;
     }
@@ -75,27 +75,23 @@ int EnemyList::freeSlot() const {
 }
 
 void EnemyList::clear() {
-    for (Enemy*& enemy : slots) {
-        delete enemy;
-        enemy = nullptr;
-    }
+    for (std::unique_ptr<Enemy>& enemy : slots) enemy.reset();
 }
 
 Enemy* EnemyList::hitTest(BoundingBox* box) {
-    for (Enemy* enemy : slots) {
-        if (enemy && enemy->overlaps(box)) return enemy;
+    for (const std::unique_ptr<Enemy>& enemy : slots) {
+        if (enemy && enemy->overlaps(box)) return enemy.get();
     }
     return nullptr;
 }
 
 void EnemyList::updateAll() {
-    for (Enemy*& enemy : slots) {
+    for (std::unique_ptr<Enemy>& enemy : slots) {
         if (!enemy) continue;
         // One that fell into a bottomless drop would fall for ever: more than
         // a screen below the room, it is gone for good.
         if (!enemy->alive || enemy->position.y < -kLostBelow) {
-            delete enemy;
-            enemy = nullptr;
+            enemy.reset();
         } else {
             enemy->update();
         }
@@ -105,7 +101,7 @@ void EnemyList::updateAll() {
 void EnemyList::drawAll(float alpha) {
     for (int i = 0; i < textureCount; ++i) {
         bool bound = false;
-        for (Enemy* enemy : slots) {
+        for (const std::unique_ptr<Enemy>& enemy : slots) {
             if (!enemy || enemy->kind != textureKinds[i] || !enemy->alive) continue;
             // Bind only for a kind that has someone to draw. A kind may leave
             // the GL colour changed, so each enemy starts from the base colour.

@@ -44,7 +44,7 @@ class EnemyList {
     void drawAll(float alpha);
 
     // Slot contents for the trace and tests; null for a free slot.
-    const Enemy* enemyAt(int slot) const { return slots[slot]; }
+    const Enemy* enemyAt(int slot) const { return slots[slot].get(); }
     // The sheet registry, in first-spawn order.
     int registeredKindCount() const { return textureCount; }
     std::int32_t registeredKind(int index) const { return textureKinds[index]; }
@@ -53,13 +53,13 @@ class EnemyList {
     static constexpr int kMaxTextures = 100;
 
     void registerKind(std::int32_t kind);
-    Enemy* create(Vector3 position, std::int32_t kind, std::uint8_t flag) const;
+    std::unique_ptr<Enemy> create(Vector3 position, std::int32_t kind, std::uint8_t flag) const;
     int freeSlot() const;
 
     Graphics* graphics;
     const ActorContext* actors;
     World* world = nullptr;
-    Enemy* slots[kCapacity] = {};
+    std::unique_ptr<Enemy> slots[kCapacity];
     int textureCount = 0;
     std::unique_ptr<Texture> textures[kMaxTextures];
     std::int32_t textureKinds[kMaxTextures] = {};

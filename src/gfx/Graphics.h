@@ -34,7 +34,6 @@ class Graphics {
     // The camera centre, blended for the frame being drawn, that world-space
     // sprites are placed around: it lands at view pixel (160, 120).
     void setDrawCamera(Vector3 camera) { drawCamera_ = camera; }
-    Vector3 getDrawCamera() const { return drawCamera_; }
 
     void setClearColor(float r, float g, float b);
     // Components above 1 are clamped to 1; lower values are kept as given.
@@ -56,7 +55,6 @@ class Graphics {
 
     void setScreenSpace() { screenSpace_ = true; }
     void setWorldSpace() { screenSpace_ = false; }
-    bool isScreenSpace() const { return screenSpace_; }
 
     // Clears, turns blending on, restores the base colour and frame size 32.
     void beginFrame();

@@ -68,8 +68,6 @@ class World {
 
     void setPlayer(Player* player) { this->player = player; }
     Player* getPlayer() const { return player; }
-    Graphics* getGraphics() const { return graphics; }
-    const ActorContext& getActors() const { return *actors; }
     EnemyList* getEnemies() const { return enemies.get(); }
     ParticleSystem* getParticles() const { return particles.get(); }
 

@@ -17,11 +17,11 @@
 #include "gfx/Texture.h"
 #include "input/Controls.h"
 #include "input/InputDevice.h"
-#include "player/Player.h"
 #include "math/Random.h"
-#include "world/ActorContext.h"
+#include "player/Player.h"
 #include "support/RecordingGl.h"
 #include "support/ScratchFolder.h"
+#include "world/ActorContext.h"
 
 namespace player_test {
 

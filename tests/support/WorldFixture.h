@@ -14,8 +14,8 @@
 #include "math/Random.h"
 #include "player/Player.h"
 #include "support/ScratchFolder.h"
-#include "world/RoomFile.h"
 #include "world/ActorContext.h"
+#include "world/RoomFile.h"
 #include "world/World.h"
 
 // A room described for a test: its grid place and size, and its solid layer
