@@ -14,7 +14,7 @@ void reportSdlError() {
 bool fail(GameWindow& gameWindow, const char* message) {
     reportSdlError();
     releaseGameWindow(gameWindow);
-    showMessage(message, "ERROR", BoxIcon::Exclamation);
+    report(gameWindow.reporter, message, "ERROR", BoxIcon::Exclamation);
     return false;
 }
 
@@ -48,11 +48,14 @@ int fullscreenFrequency(int refreshRate) {
 
 bool createGameWindow(GameWindow& gameWindow, const char* title, int width, int height, int bits,
                       int refreshRate, bool tryFullscreen) {
+    const Reporter* reporter = gameWindow.reporter;
     gameWindow = GameWindow{};
+    gameWindow.reporter = reporter;
     gameWindow.fullscreenMode = tryFullscreen;
     if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
         reportSdlError();
-        showMessage("Failed To Register The Window Class.", "ERROR", BoxIcon::Exclamation);
+        report(gameWindow.reporter, "Failed To Register The Window Class.", "ERROR",
+               BoxIcon::Exclamation);
         return false;
     }
     gameWindow.videoStarted = true;
@@ -60,7 +63,7 @@ bool createGameWindow(GameWindow& gameWindow, const char* title, int width, int 
     SDL_DisplayMode mode{};
     if (gameWindow.fullscreenMode &&
         !findFullscreenMode(width, height, fullscreenFrequency(refreshRate), mode)) {
-        showMessage("Fullscreen Mode Failed.", "ERROR", BoxIcon::Exclamation);
+        report(gameWindow.reporter, "Fullscreen Mode Failed.", "ERROR", BoxIcon::Exclamation);
         gameWindow.fullscreenMode = false;
     }
 
@@ -84,7 +87,7 @@ bool createGameWindow(GameWindow& gameWindow, const char* title, int width, int 
         if (SDL_SetWindowDisplayMode(gameWindow.window, &mode) != 0 ||
             SDL_SetWindowFullscreen(gameWindow.window, SDL_WINDOW_FULLSCREEN) != 0) {
             reportSdlError();
-            showMessage("Fullscreen Mode Failed.", "ERROR", BoxIcon::Exclamation);
+            report(gameWindow.reporter, "Fullscreen Mode Failed.", "ERROR", BoxIcon::Exclamation);
             gameWindow.fullscreenMode = false;
         }
     }
@@ -116,7 +119,8 @@ void releaseGameWindow(GameWindow& gameWindow) {
     }
     if (gameWindow.context) {
         if (SDL_GL_MakeCurrent(gameWindow.window, nullptr) != 0) {
-            showMessage("Release Of DC And RC Failed.", "SHUTDOWN ERROR", BoxIcon::Information);
+            report(gameWindow.reporter, "Release Of DC And RC Failed.", "SHUTDOWN ERROR",
+                   BoxIcon::Information);
         }
         SDL_GL_DeleteContext(gameWindow.context);
         gameWindow.context = nullptr;

@@ -2,11 +2,14 @@
 
 #include <SDL.h>
 
+class Reporter;
+
 // The game window and its OpenGL context, over SDL; the program entry owns it. The game always asks
 // for full screen at 640 x 480 and falls back to a resizable window of that
 // size when the display cannot switch. Whatever the drawable's size, the
 // logical drawing space is 640 x 480 with y growing downwards.
 struct GameWindow {
+    const Reporter* reporter = nullptr;  // where failures are shown
     SDL_Window* window = nullptr;
     SDL_GLContext context = nullptr;
     bool videoStarted = false;

@@ -158,7 +158,8 @@ int main(int argc, char** argv) {
         std::fputs(kUsageText, stdout);
         return 0;
     }
-    if (options.noBoxes || options.headless) setMessageBoxesEnabled(false);
+    const Reporter reporter(!options.noBoxes && !options.headless &&
+                            Reporter::boxesAllowedByEnvironment());
 
     ScriptInput script;
     if (!options.inputPath.empty() && !script.load(options.inputPath, &error)) {
@@ -183,6 +184,7 @@ int main(int argc, char** argv) {
 
     const Settings settings = loadSettings("config.txt");
     GameWindow window;
+    window.reporter = &reporter;
     if (!options.headless && !createGameWindow(window, "Quasarine", 640, 480, 32,
                                                settings.refreshRate, !options.windowed)) {
         return 1;
@@ -209,6 +211,7 @@ int main(int argc, char** argv) {
         services.mute = options.mute || options.headless;
         services.headless = options.headless;
         services.seed = seed;
+        services.reporter = &reporter;
         services.frameRate = pacer.rate();
         if (!options.headless) {
             services.drawableSize = [&window](int& width, int& height) {
@@ -227,7 +230,7 @@ int main(int argc, char** argv) {
             }
             if (game.failed) status = 1;
         } else {
-            showMessage("InitGame() Failed.", "ERROR", BoxIcon::Exclamation);
+            reporter.show("InitGame() Failed.", "ERROR", BoxIcon::Exclamation);
             status = 1;
         }
         shutdownGame(game);

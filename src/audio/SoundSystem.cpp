@@ -26,16 +26,17 @@ int clampFrequency(int frequency) {
     return std::clamp(frequency, kMinPlayRate, kMaxPlayRate);
 }
 
-std::unique_ptr<AudioBackend> openOutput(SoundSystem::Output output) {
+std::unique_ptr<AudioBackend> openOutput(SoundSystem::Output output, const Reporter* reporter) {
     if (output == SoundSystem::Output::Mute) return std::make_unique<NullAudioBackend>();
     if (auto device = OpenAlBackend::open()) return device;
-    showMessage("Couldn't init BASS", "Error", BoxIcon::Error);
+    report(reporter, "Couldn't init BASS", "Error", BoxIcon::Error);
     return std::make_unique<NullAudioBackend>();
 }
 
 }  // namespace
 
-SoundSystem::SoundSystem(Output output) : backend_(openOutput(output)) {}
+SoundSystem::SoundSystem(Output output, const Reporter* reporter)
+    : backend_(openOutput(output, reporter)) {}
 
 SoundSystem::SoundSystem(std::unique_ptr<AudioBackend> backend) : backend_(std::move(backend)) {
     if (!backend_) backend_ = std::make_unique<NullAudioBackend>();

@@ -1,5 +1,7 @@
 #pragma once
 
+class Reporter;
+
 #include <array>
 #include <cstdint>
 #include <memory>
@@ -27,7 +29,8 @@ class SoundSystem {
         Mute,    // opens no device and says nothing (the --mute flag)
     };
 
-    explicit SoundSystem(Output output);
+    // A device that cannot be opened is reported through `reporter`.
+    explicit SoundSystem(Output output, const Reporter* reporter = nullptr);
     // For the headless mode and tests: any back end, e.g. a NullAudioBackend
     // whose log the caller keeps reading.
     explicit SoundSystem(std::unique_ptr<AudioBackend> backend);

@@ -42,7 +42,7 @@ std::unique_ptr<SoundSystem> createSoundSystem(GameState& g, const GameServices&
         g.recordedAudio = backend.get();
         return std::make_unique<SoundSystem>(std::move(backend));
     }
-    return std::make_unique<SoundSystem>(SoundSystem::Output::Device);
+    return std::make_unique<SoundSystem>(SoundSystem::Output::Device, services.reporter);
 }
 
 void pollControls(GameState& g) {
@@ -89,6 +89,7 @@ bool InitGame(GameState& g, const GameServices& services) {
     g.sound = createSoundSystem(g, services);
     g.actors.sound = g.sound.get();
     g.actors.random = &g.random;
+    g.actors.reporter = services.reporter;
     for (const SampleFile& sample : kSampleTable) g.sound->loadSample(sample.file, sample.name);
     g.hudTexture = g.graphics->loadTexture("data\\hud.tga");
     g.flashlightTexture = std::make_unique<PlainTexture>(gl);

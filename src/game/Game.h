@@ -21,6 +21,7 @@ class Graphics;
 class NullAudioBackend;
 class PlainTexture;
 class Player;
+class Reporter;
 class SoundSystem;
 class Texture;
 class World;
@@ -29,9 +30,10 @@ class World;
 struct GameServices {
     const GlApi* gl = nullptr;
     InputDevice* input = nullptr;
-    bool textureFiltering = false;  // smooth the scaled-up picture
-    bool mute = false;              // open no audio device
-    bool headless = false;          // no window: one update step per frame, sounds recorded
+    bool textureFiltering = false;       // smooth the scaled-up picture
+    const Reporter* reporter = nullptr;  // failures the user must see; null: stderr only
+    bool mute = false;                   // open no audio device
+    bool headless = false;               // no window: one update step per frame, sounds recorded
     // The seed of the game's random generator (the time when none is given).
     std::uint32_t seed = 0;
     // The drawable's size in pixels; the picture is letterboxed into it

@@ -2,6 +2,7 @@
 
 class ParticleSystem;
 class Random;
+class Reporter;
 class SoundSystem;
 
 // What every actor of a room (the World, the player, enemies, shots) reaches
@@ -13,6 +14,7 @@ struct ActorContext {
     SoundSystem* sound = nullptr;
     ParticleSystem* particles = nullptr;
     Random* random = nullptr;
+    const Reporter* reporter = nullptr;  // where a room that cannot load is reported
 
     // Plays a sound effect at its own rate (frequency -1) or the one given.
     void playSound(const char* name, int volume, int frequency = -1) const;

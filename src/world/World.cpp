@@ -27,9 +27,10 @@ std::string folderOf(const std::string& path) {
     return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
 }
 
-void reportDataError(const std::string& path, const std::string& problem) {
+void reportDataError(const Reporter* reporter, const std::string& path,
+                     const std::string& problem) {
     const std::string text = "Cannot load " + nativePath(path) + ": " + problem;
-    showMessage(text.c_str(), "ERROR", BoxIcon::Exclamation);
+    report(reporter, text.c_str(), "ERROR", BoxIcon::Exclamation);
 }
 
 }  // namespace
@@ -75,7 +76,7 @@ bool World::loadMap(const std::string& path) {
     MapFile map;
     std::string error;
     if (!readMapFile(path, map, &error)) {
-        reportDataError(path, error);
+        reportDataError(actors->reporter, path, error);
         return false;
     }
     waterDrained = bridgeCollapsed = inBridgeRoom = wooshPlayed = false;
@@ -101,7 +102,7 @@ bool World::loadSection(const std::string& path) {
     RoomFile room;
     std::string error;
     if (!readRoomFile(path, room, &error)) {
-        reportDataError(path, error);
+        reportDataError(actors->reporter, path, error);
         return false;
     }
     particles->clear();

@@ -13,7 +13,6 @@
 #include "audio/SoundFixtures.h"
 #include "audio/SoundSystem.h"
 #include "audio/WavDecoder.h"
-#include "common/Report.h"
 #include "support/ScratchFolder.h"
 
 using namespace soundtest;
@@ -32,7 +31,6 @@ void sleepMs(int ms) {
 }
 
 void runWithoutDevice(const std::string& dir) {
-    setMessageBoxesEnabled(false);
     EnvGuard drivers("ALSOFT_DRIVERS", "quasarine-no-such-driver");
     bool ok = true;
     {

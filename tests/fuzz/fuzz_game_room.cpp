@@ -19,7 +19,6 @@
 #include <vector>
 
 #include "common/Files.h"
-#include "common/Report.h"
 #include "game/Game.h"
 #include "gfx/GlApi.h"
 #include "input/ScriptInput.h"
@@ -73,7 +72,6 @@ void removeScratch() {
 }  // namespace
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
-    setMessageBoxesEnabled(false);
     const char* env = std::getenv("QUASARINE_DATA_DIR");
     const fs::path data = fs::absolute(env && *env ? env : QUASARINE_FUZZ_DATA_DIR);
     if (!fs::exists(data / "map" / "test.map")) {
