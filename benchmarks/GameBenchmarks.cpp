@@ -21,19 +21,10 @@ GameState game;
 
 NullInput noInput;
 
-GameServices headlessServices() {
-    GameServices services;
-    services.gl = &nullGl();
-    services.input = &noInput;
-    services.headless = true;
-    services.seed = 1;
-    return services;
-}
-
 // Starts the game and moves to the section with the most block records and
 // the largest area: the busiest room of the map.
 bool startInBusiestRoom() {
-    if (!InitGame(game, headlessServices())) return false;
+    if (!InitGame(game, headlessServices(noInput, 1))) return false;
     World& world = *game.world;
     world.freezeTimer = 0;
     std::size_t best = 0;
@@ -116,7 +107,7 @@ void BM_DrawFrame(benchmark::State& state) {
 BENCHMARK(BM_DrawFrame);
 
 void BM_RoomLoad(benchmark::State& state) {
-    if (!InitGame(game, headlessServices())) {
+    if (!InitGame(game, headlessServices(noInput, 1))) {
         state.SkipWithError("the game's data did not load");
         return;
     }
@@ -132,7 +123,7 @@ BENCHMARK(BM_RoomLoad);
 
 void BM_StartUpToFirstFrame(benchmark::State& state) {
     for (auto _ : state) {
-        if (!InitGame(game, headlessServices())) {
+        if (!InitGame(game, headlessServices(noInput, 1))) {
             state.SkipWithError("the game's data did not load");
             return;
         }

@@ -204,16 +204,14 @@ int main(int argc, char** argv) {
         SystemFrameClock clock;
         FramePacer pacer(clock, options.headless ? 0 : displayRefreshRate(window),
                          window.swapControlAvailable, settings.refreshRate);
-        GameServices services;
-        services.gl = options.headless ? &nullGl() : &realGl();
-        services.input = input;
+        GameServices services = headlessServices(*input, seed);
         services.textureFiltering = settings.textureFiltering;
-        services.mute = options.mute || options.headless;
-        services.headless = options.headless;
-        services.seed = seed;
         services.reporter = &reporter;
         services.frameRate = pacer.rate();
         if (!options.headless) {
+            services.gl = &realGl();
+            services.headless = false;
+            services.mute = options.mute;
             services.drawableSize = [&window](int& width, int& height) {
                 SDL_GL_GetDrawableSize(window.window, &width, &height);
             };

@@ -62,6 +62,16 @@ float aimY(const GameState& g) {
 
 }  // namespace
 
+GameServices headlessServices(InputDevice& input, std::uint32_t seed) {
+    GameServices services;
+    services.gl = &nullGl();
+    services.input = &input;
+    services.mute = true;
+    services.headless = true;
+    services.seed = seed;
+    return services;
+}
+
 bool InitGame(GameState& g, const GameServices& services) {
     g = GameState{};
     g.services = services;

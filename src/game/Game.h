@@ -88,6 +88,10 @@ struct SampleFile {
 };
 extern const SampleFile kSampleTable[18];
 
+// What a run with no window needs: no GL, no audio device (sounds are
+// recorded), one update step per frame, controls from `input`.
+GameServices headlessServices(InputDevice& input, std::uint32_t seed);
+
 // Builds the game objects and loads the first room; false (already reported)
 // when the map cannot be loaded.
 bool InitGame(GameState& game, const GameServices& services);

@@ -121,12 +121,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     ScriptInput controls;
     if (!controls.parse(kControls, nullptr)) std::abort();
     GameState game;
-    GameServices services;
-    services.gl = &nullGl();
-    services.input = &controls;
-    services.mute = true;
-    services.headless = true;
-    services.seed = 1;
+    const GameServices services = headlessServices(controls, 1);
     if (InitGame(game, services)) {
         for (int frame = 0; frame < kFrames; ++frame) {
             if (!updateGame(game)) break;

@@ -77,12 +77,8 @@ class DisplayRateReplay : public ::testing::Test {
     TracedRun run(InputDevice& input, bool headless, double hz, long frames,
                   ScriptRecorder* recorder = nullptr) {
         GameState game;
-        GameServices services;
-        services.gl = &nullGl();
-        services.input = &input;
-        services.mute = true;
+        GameServices services = headlessServices(input, 3);
         services.headless = headless;
-        services.seed = 3;
         services.frameRate = hz;
         if (recorder) {
             services.controlsPolled = [recorder](const Controls& c) { recorder->record(c); };

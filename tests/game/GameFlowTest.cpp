@@ -47,15 +47,11 @@ class GameFlow : public ::testing::Test {
     // is given (its first run covers the start-up poll).
     void start(std::vector<TestRoom> rooms, const char* script = nullptr) {
         writeTestRooms("data/map", rooms);
-        GameServices services;
-        services.gl = &nullGl();
-        services.input = &input_;
+        GameServices services = headlessServices(input_, 1);
         if (script) {
             ASSERT_TRUE(script_.parse(script, nullptr));
             services.input = &script_;
         }
-        services.headless = true;
-        services.seed = 1;
         ASSERT_TRUE(InitGame(game, services));
         started_ = true;
     }

@@ -44,11 +44,7 @@ class StepRules : public ::testing::Test {
     }
     void start(std::vector<TestRoom> rooms) {
         writeTestRooms("data/map", rooms);
-        GameServices services;
-        services.gl = &nullGl();
-        services.input = &input_;
-        services.headless = true;
-        services.seed = 1;
+        const GameServices services = headlessServices(input_, 1);
         ASSERT_TRUE(InitGame(game, services));
         started_ = true;
         player().appearTimer = 0;  // the gearboy's arrival holds it still too
