@@ -4,14 +4,14 @@
 
 #include <vector>
 
-#include "enemies/DataFolder.h"
 #include "enemies/Enemy.h"
 #include "enemies/EnemyList.h"
-#include "enemies/RecordingGl.h"
 #include "enemies/SwoopEnemy.h"
 #include "gfx/Graphics.h"
 #include "input/InputDevice.h"
 #include "player/BoundingBox.h"
+#include "support/RecordingGl.h"
+#include "support/ScratchFolder.h"
 #include "world/ActorContext.h"
 
 namespace {
@@ -19,7 +19,7 @@ namespace {
 class EnemyListTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        if (!folder_.hasPictures()) GTEST_SKIP() << "no generated pictures in QUASARINE_DATA_DIR";
+        REQUIRE_GENERATED_DATA();
         recgl::reset();
     }
 
@@ -30,7 +30,7 @@ class EnemyListTest : public ::testing::Test {
         return list_.hitTest(&box);
     }
 
-    DataFolder folder_{"list"};
+    ScratchFolder folder_{"list", ScratchFolder::kGameFolder};
     Graphics graphics_{recgl::recordingGl()};
     ActorContext actors_;
     EnemyList list_{&graphics_, &actors_};
