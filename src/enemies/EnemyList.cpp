@@ -2,9 +2,11 @@
 
 #include "enemies/Enemy.h"
 #include "enemies/HelmetEnemy.h"
+#include "enemies/RakaEnemy.h"
 #include "enemies/SwoopEnemy.h"
 #include "gfx/Graphics.h"
 #include "gfx/Texture.h"
+#include "world/ActorContext.h"
 
 namespace {
 
@@ -32,9 +34,9 @@ void EnemyList::setWorld(World* newWorld) {
 
 Enemy* EnemyList::spawn(Vector3 position, std::int32_t kind, std::uint8_t flag) {
     if (kind < 0 || kind >= kKindCount) return nullptr;
-    // TODO(raka, dragon): not built yet. Until their classes arrive, rooms
-    // that list them load without them (and their sheets stay unloaded).
-    if (kind == kRaka || kind == kBossDragon) return nullptr;
+    // TODO(dragon): not built yet. Until its class arrives, rooms that list
+    // it load without it (and its sheet stays unloaded).
+    if (kind == kBossDragon) return nullptr;
     registerKind(kind);
 
     // A full table keeps no new enemy. Nothing would own one made anyway, so
@@ -62,6 +64,9 @@ std::unique_ptr<Enemy> EnemyList::create(Vector3 position, std::int32_t kind,
             return std::make_unique<SwoopEnemy>(graphics, position, kind, flag);
         case kHelmet:
             return std::make_unique<HelmetEnemy>(graphics, position, kind, flag);
+        case kRaka:
+            return std::make_unique<RakaEnemy>(graphics, actors ? actors->random : nullptr,
+                                               position, kind, flag);
         default:
             return nullptr;
     }
