@@ -1,5 +1,6 @@
 #include "enemies/EnemyList.h"
 
+#include "enemies/BossDragon.h"
 #include "enemies/Enemy.h"
 #include "enemies/HelmetEnemy.h"
 #include "enemies/RakaEnemy.h"
@@ -34,9 +35,6 @@ void EnemyList::setWorld(World* newWorld) {
 
 Enemy* EnemyList::spawn(Vector3 position, std::int32_t kind, std::uint8_t flag) {
     if (kind < 0 || kind >= kKindCount) return nullptr;
-    // TODO(dragon): not built yet. Until its class arrives, rooms that list
-    // it load without it (and its sheet stays unloaded).
-    if (kind == kBossDragon) return nullptr;
     registerKind(kind);
 
     // A full table keeps no new enemy. Nothing would own one made anyway, so
@@ -64,6 +62,8 @@ std::unique_ptr<Enemy> EnemyList::create(Vector3 position, std::int32_t kind,
             return std::make_unique<SwoopEnemy>(graphics, position, kind, flag);
         case kHelmet:
             return std::make_unique<HelmetEnemy>(graphics, position, kind, flag);
+        case kBossDragon:
+            return std::make_unique<BossDragon>(graphics, position, kind, flag);
         case kRaka:
             return std::make_unique<RakaEnemy>(graphics, actors ? actors->random : nullptr,
                                                position, kind, flag);

@@ -1,0 +1,140 @@
+// The dragon: unseen until a scene starts; the fly-past that brings the
+// bridge down in two crushes; the hovering fight.
+#include <gtest/gtest.h>
+
+#include "enemies/BossDragon.h"
+#include "enemies/EnemyWorld.h"
+
+namespace {
+
+using Audio = std::vector<std::string>;
+
+class Dragon : public EnemyWorld {
+  protected:
+    // A solid floor three rows deep; the rest open.
+    void SetUp() override {
+        EnemyWorld::SetUp();
+        if (IsSkipped()) return;
+        std::vector<std::string> rows(15, std::string(20, '.'));
+        for (int r = 0; r <= 2; ++r) rows[14 - r] = std::string(20, '#');
+        buildRoom(rows);
+    }
+    BossDragon* spawnDragon(float x, float y, std::uint8_t flag = 0) {
+        return static_cast<BossDragon*>(enemies().spawn(makeVector3(x, y, 0), kBossDragon, flag));
+    }
+    static BoundingBox probe(float x, float y) {
+        BoundingBox b;
+        b.set(makeVector3(x, y, 0), makeVector3(0, 0, 0), 4, 4);
+        return b;
+    }
+};
+
+}  // namespace
+
+TEST_F(Dragon, WaitsUnseenAndUntouchableUntilASceneStarts) {
+    BossDragon* dragon = spawnDragon(160, 120);
+    steps(300);
+    EXPECT_EQ(dragon->state, BossDragon::kWaiting);
+    EXPECT_FLOAT_EQ(dragon->position.y, 120);
+    BoundingBox onIt = probe(160, 105);
+    EXPECT_EQ(enemies().hitTest(&onIt), nullptr);
+}
+
+TEST_F(Dragon, TheFlyPastGrowsBrightensPausesAndClimbsOutCrushingTheBridgeTwice) {
+    BossDragon* dragon = spawnDragon(40, 700);
+    world->wooshPlayed = true;
+    world->inBridgeRoom = false;  // the World's own fly-past trigger stays out of this
+    takeAudio();
+    steps(1);
+    ASSERT_EQ(dragon->state, BossDragon::kSwoopingIn);
+    // It swoops for 150 more steps, head to the right, growing 1 % a step,
+    // untouchable.
+    steps(149);
+    EXPECT_EQ(dragon->state, BossDragon::kSwoopingIn);
+    EXPECT_EQ(dragon->facing, 0);
+    EXPECT_GT(dragon->scale, 0.33f);
+    EXPECT_LT(dragon->scale, 0.5f);
+    BoundingBox onIt = probe(dragon->position.x, dragon->position.y);
+    EXPECT_EQ(enemies().hitTest(&onIt), nullptr);
+    steps(1);
+    EXPECT_EQ(dragon->state, BossDragon::kSwoopingIn);
+    steps(1);
+    EXPECT_EQ(dragon->state, BossDragon::kPausing);
+    EXPECT_NEAR(dragon->scale, 1.01f, 1e-6);
+    EXPECT_EQ(takeAudio(), (Audio{"play dragon_woosh_rev 70"}));
+    steps(51);
+    EXPECT_EQ(dragon->state, BossDragon::kClimbingOut);
+
+    // Climbing, through the World's steps: the first crush on the first step
+    // that starts above 768, the World's answer, the second above 840.
+    world->inBridgeRoom = true;
+    world->wooshPlayed = true;
+    float startY = 0;
+    int crushes = 0;
+    for (int step = 0; step < 100 && world->crushStage < 4; ++step) {
+        startY = dragon->position.y;
+        const int before = world->crushStage;
+        world->update();
+        if (world->crushStage == 1) {
+            EXPECT_EQ(before, 0);
+            EXPECT_GT(startY, BossDragon::kFirstCrushAbove);
+        }
+        if (before == 0 && world->crushStage != 0) ++crushes;
+        if (before == 2 && world->crushStage != 2) {
+            ++crushes;
+            EXPECT_GT(startY, BossDragon::kSecondCrushAbove);
+        }
+    }
+    EXPECT_EQ(crushes, 2);
+    EXPECT_EQ(world->crushStage, 4);
+    EXPECT_TRUE(world->bridgeCollapsed);
+    const Audio sounds = takeAudio();
+    EXPECT_EQ(std::count(sounds.begin(), sounds.end(), "play big_crush 100"), 2);
+    steps(200);
+    EXPECT_EQ(dragon->state, BossDragon::kResting);
+}
+
+TEST_F(Dragon, HoversInTheFightAndAnswersOnlyAHitOnTheHead) {
+    world->inDragonRoom = true;
+    world->bossMusicStarted = true;
+    BossDragon* dragon = spawnDragon(160, 20);  // its body deep in the floor
+    steps(1);
+    ASSERT_EQ(dragon->state, BossDragon::kHovering);
+    EXPECT_FLOAT_EQ(dragon->scale, 1.0f);
+    EXPECT_EQ(dragon->facing, 1);  // head to the left
+
+    // It loops on its path whatever the tiles: up out of the floor and down.
+    float highest = dragon->position.y, lowest = dragon->position.y;
+    for (int step = 0; step < 400; ++step) {
+        steps(1);
+        highest = std::max(highest, dragon->position.y);
+        lowest = std::min(lowest, dragon->position.y);
+    }
+    EXPECT_GT(highest - lowest, 80);
+    EXPECT_LT(lowest, 40);  // inside the floor, whose top is at 47
+
+    // Head box left of the position, body box below it; both hurt on contact.
+    const Vector3 at = dragon->position;
+    BoundingBox head = probe(at.x - 38, at.y + 23);
+    BoundingBox body = probe(at.x, at.y - 40);
+    BoundingBox right = probe(at.x + 38, at.y + 23);
+    EXPECT_EQ(enemies().hitTest(&head), dragon);
+    EXPECT_TRUE(dragon->headHit);
+    EXPECT_EQ(dragon->contactDamage, 5);
+    EXPECT_EQ(enemies().hitTest(&body), dragon);
+    EXPECT_FALSE(dragon->headHit);
+    EXPECT_EQ(enemies().hitTest(&right), nullptr);
+
+    // Shots: on the head a cry, on the body the shot just ends.
+    takeAudio();
+    for (const Vector3 target :
+         {makeVector3(at.x - 38, at.y + 23, 0), makeVector3(at.x, at.y - 40, 0)}) {
+        shots().clear();
+        shots().spawnPlayerShot(vectorAdd(target, makeVector3(0, -6, 0)), makeVector3(0, 4, 0),
+                                kVantaShot);
+        shots().update();
+        EXPECT_FALSE(shots().projectile(0).active);
+    }
+    EXPECT_EQ(takeAudio(), (Audio{"play gearboy_enemyhurt 30"}));
+    EXPECT_TRUE(dragon->alive);
+}
