@@ -33,6 +33,7 @@ class BossDragon : public Enemy {
     bool overlaps(BoundingBox* other) override;
     void update() override;
     void draw(float alpha) override;
+    std::int32_t traceState() const override { return state; }
 
     // The head box is the base `box`.
     BoundingBox bodyBox{};

@@ -35,6 +35,9 @@ class Enemy {
     virtual bool overlaps(BoundingBox* box) = 0;
     virtual void update() = 0;
     virtual void draw(float alpha) = 0;
+    // The kind's own behaviour state, for traces (each kind says what its
+    // numbers mean).
+    virtual std::int32_t traceState() const = 0;
 
     // The room it lives in and what it makes noise and sparks with; the
     // enemy list sets both when it spawns the enemy.

@@ -26,6 +26,7 @@ class HelmetEnemy : public Enemy {
     bool overlaps(BoundingBox* other) override;
     void update() override;
     void draw(float alpha) override;
+    std::int32_t traceState() const override { return state; }
 
     std::int32_t frame = 0;
     std::int32_t state = kHiding;

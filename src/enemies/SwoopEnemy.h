@@ -21,6 +21,8 @@ class SwoopEnemy : public Enemy {
     bool overlaps(BoundingBox* other) override;
     void update() override;
     void draw(float alpha) override;
+    // 0 hanging, 1 diving, 2 landed.
+    std::int32_t traceState() const override { return landedTimer > 0 ? 2 : diving ? 1 : 0; }
 
     std::int32_t hitPoints = 15;
     std::int32_t frame = 0;  // wing frame 0..2; 4..6 are the same with the hurt flash

@@ -72,12 +72,14 @@ void writeTraceLine(std::FILE* out, long frame, const GameState& g) {
                  ",\"x\":%.9g,\"y\":%.9g,\"vx\":%.9g,\"vy\":%.9g,\"form\":\"%s\",\"health\":%d,"
                  "\"onGround\":%s,\"inWater\":%s,\"ball\":%s,\"hasBall\":%s,\"freeze\":%d,"
                  "\"fade\":%d,\"fading\":%s,\"music\":%d,\"waterDrained\":%s,"
-                 "\"bridgeCollapsed\":%s,\"crushStage\":%d,\"camera\":[%.9g,%.9g]",
+                 "\"bridgeCollapsed\":%s,\"crushStage\":%d,\"wooshPlayed\":%s,\"bossMusicStarted\":"
+                 "%s,\"camera\":[%.9g,%.9g]",
                  player.position.x, player.position.y, player.velocity.x, player.velocity.y,
                  player.form == kVanta ? "vanta" : "gearboy", player.health, flag(player.onGround),
                  flag(player.inWater), flag(player.ball), flag(player.hasBall), world.freezeTimer,
                  g.fadeLevel, flag(g.fading), world.musicTrack, flag(world.waterDrained),
-                 flag(world.bridgeCollapsed), world.crushStage, world.camera.x, world.camera.y);
+                 flag(world.bridgeCollapsed), world.crushStage, flag(world.wooshPlayed),
+                 flag(world.bossMusicStarted), world.camera.x, world.camera.y);
     std::fputs(",\"blocks\":[", out);
     for (std::size_t i = 0; i < world.blocks.size(); ++i) {
         const BlockRecord& b = world.blocks[i];
@@ -88,8 +90,9 @@ void writeTraceLine(std::FILE* out, long frame, const GameState& g) {
     for (int slot = 0; slot < EnemyList::kCapacity; ++slot) {
         const Enemy* e = world.getEnemies()->enemyAt(slot);
         if (!e) continue;
-        std::fprintf(out, "%s{\"kind\":%d,\"x\":%.9g,\"y\":%.9g,\"alive\":%s}", first ? "" : ",",
-                     e->kind, e->position.x, e->position.y, flag(e->alive));
+        std::fprintf(out, "%s{\"kind\":%d,\"state\":%d,\"x\":%.9g,\"y\":%.9g,\"alive\":%s}",
+                     first ? "" : ",", e->kind, e->traceState(), e->position.x, e->position.y,
+                     flag(e->alive));
         first = false;
     }
     std::fprintf(out, "],\"shots\":%d,\"particles\":%d", player.getProjectiles()->activeCount(),
