@@ -10,6 +10,7 @@
 #include "game/Game.h"
 #include "gfx/GlApi.h"
 #include "input/InputDevice.h"
+#include "particles/ParticleSystem.h"
 #include "player/Player.h"
 #include "weapons/ProjectileSystem.h"
 #include "world/World.h"
@@ -92,6 +93,46 @@ void BM_UpdateStepCrowded(benchmark::State& state) {
     shutdownGame(game);
 }
 BENCHMARK(BM_UpdateStepCrowded);
+
+// The dragon fight at its fullest: the dragon hovering, a dozen rakas, and
+// every particle slot taken by the collapse's debris. The cast is renewed
+// every 100 steps (rakas sink out of the room in time).
+void BM_UpdateStepDragonFight(benchmark::State& state) {
+    if (!startInBusiestRoom()) {
+        state.SkipWithError("the game's data did not load");
+        return;
+    }
+    World& world = *game.world;
+    world.inDragonRoom = true;
+    world.bossMusicStarted = true;
+    ParticleSystem& particles = *world.getParticles();
+    auto renew = [&world, &particles]() {
+        EnemyList& enemies = *world.getEnemies();
+        enemies.clear();
+        enemies.spawn(makeVector3(160, 140, 0), kBossDragon, 0);
+        for (int i = 0; i < 12; ++i)
+            enemies.spawn(makeVector3(30.0f + i * 22, 90, 0), kRaka, i % 2);
+        for (int i = 0; i < ParticleSystem::kCapacity; ++i) {
+            particles.emit(makeVector3(10.0f + i, 120, 0), makeVector3(0.3f, 2, 0), 0.2f, 2,
+                           kParticleDebris, 300);
+        }
+    };
+    long steps = 0;
+    for (auto _ : state) {
+        if (steps++ % 100 == 0) renew();
+        game.player->health = 99;
+        game.timeAccumulator = 0.5f;
+        updateGame(game);
+    }
+    int enemies = 0;
+    for (int slot = 0; slot < EnemyList::kCapacity; ++slot) {
+        enemies += world.getEnemies()->enemyAt(slot) != nullptr;
+    }
+    state.counters["enemies"] = enemies;
+    state.counters["particles"] = particles.activeCount();
+    shutdownGame(game);
+}
+BENCHMARK(BM_UpdateStepDragonFight);
 
 void BM_DrawFrame(benchmark::State& state) {
     if (!startInBusiestRoom()) {
