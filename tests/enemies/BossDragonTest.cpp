@@ -4,6 +4,8 @@
 
 #include "enemies/BossDragon.h"
 #include "enemies/EnemyWorld.h"
+#include "gfx/Graphics.h"
+#include "support/RecordingGl.h"
 
 namespace {
 
@@ -137,4 +139,48 @@ TEST_F(Dragon, HoversInTheFightAndAnswersOnlyAHitOnTheHead) {
     }
     EXPECT_EQ(takeAudio(), (Audio{"play gearboy_enemyhurt 30"}));
     EXPECT_TRUE(dragon->alive);
+}
+
+TEST_F(Dragon, IsDrawnDarkAndSmallFromAfarAndWholeAndMirroredInTheFight) {
+    Graphics recording(recgl::recordingGl());
+    const std::unique_ptr<Texture> sheet = recording.loadTexture("data\\enemy_bossdragon.tga");
+    recording.bindTexture(sheet.get());
+    BossDragon dragon(&recording, makeVector3(100, 100, 0), kBossDragon, 0);
+    dragon.setWorld(world, &actors);
+    auto drawn = [&dragon](float& brightness) {
+        recgl::calls().clear();
+        dragon.draw(1.0f);
+        for (const recgl::Call& call : recgl::calls()) {
+            if (call.kind == recgl::Call::Color) brightness = call.red;
+        }
+        return recgl::sprites();
+    };
+    float brightness = -1;
+    EXPECT_TRUE(drawn(brightness).empty());  // waiting: nothing, though the colour is set
+    EXPECT_NEAR(brightness, 0.3f, 1e-6);
+
+    world->wooshPlayed = true;
+    dragon.update();  // to the swoop
+    dragon.update();
+    std::vector<recgl::Call> parts = drawn(brightness);
+    EXPECT_EQ(parts.size(), 15u);
+    EXPECT_NEAR(brightness, 3 * 0.1f * 1.01f, 1e-5);
+    EXPECT_FALSE(parts[0].mirrored);
+    // Part 13 (the hind leg) first, 12 units right of the centre at scale 0.101.
+    EXPECT_NEAR(parts[0].worldX(), dragon.position.x + 12 * dragon.scale, 1e-3);
+
+    world->wooshPlayed = false;
+    world->inDragonRoom = true;
+    world->bossMusicStarted = true;
+    BossDragon fighter(&recording, makeVector3(100, 100, 0), kBossDragon, 0);
+    fighter.setWorld(world, &actors);
+    fighter.update();
+    recgl::calls().clear();
+    fighter.draw(1.0f);
+    parts = recgl::sprites();
+    EXPECT_EQ(parts.size(), 13u);  // no hind leg while hovering
+    for (const recgl::Call& part : parts) EXPECT_TRUE(part.mirrored);
+    // Part 0 at (-15, 15.5) is drawn right of the centre when facing left.
+    EXPECT_NEAR(parts[0].worldX(), fighter.position.x + 15, 1e-3);
+    EXPECT_NEAR(parts[0].worldY(), fighter.position.y + 15.5f, 1e-3);
 }

@@ -13,8 +13,9 @@
 namespace recgl {
 
 struct Call {
-    enum Kind { Bind, Sprite } kind;
+    enum Kind { Bind, Sprite, Color } kind;
     unsigned texture = 0;   // Bind: the name bound
+    float red = 0;          // Color: the red component set
     float x = 0, y = 0;     // Sprite: centre in view units (the view is 320 x 240)
     float rotation = 0;     // Sprite: degrees
     float s = 0, t = 0;     // Sprite: first texture corner
@@ -81,6 +82,12 @@ inline const GlApi& recordingGl() {
             Call call{};
             call.kind = Call::Bind;
             call.texture = name;
+            calls().push_back(call);
+        };
+        gl.color4f = [](GLfloat r, GLfloat, GLfloat, GLfloat) {
+            Call call{};
+            call.kind = Call::Color;
+            call.red = r;
             calls().push_back(call);
         };
         // drawSprite places every quad with one translate and one rotate,
