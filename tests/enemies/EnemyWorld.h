@@ -38,6 +38,16 @@ class EnemyWorld : public WorldFixture {
     Enemy* spawn(float x, float y, std::int32_t kind) {
         return enemies().spawn(makeVector3(x, y, 0), kind, 0);
     }
+    // Updates the enemies until this one's own state changes; the number of
+    // steps, or -1 when it has not within `limit`.
+    int stepsToNextState(const Enemy& enemy, int limit = 500) {
+        const std::int32_t state = enemy.traceState();
+        for (int step = 1; step <= limit; ++step) {
+            enemies().updateAll();
+            if (enemy.traceState() != state) return step;
+        }
+        return -1;
+    }
     void steps(int count) {
         for (int i = 0; i < count; ++i) enemies().updateAll();
     }

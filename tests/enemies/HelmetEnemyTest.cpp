@@ -23,15 +23,6 @@ class Helmet : public EnemyWorld {
     HelmetEnemy* spawnHelmet(float x, float y = kStandY) {
         return static_cast<HelmetEnemy*>(spawn(x, y, kHelmet));
     }
-    // Steps until the state changes; the count, or -1.
-    int stepsToNextState(const HelmetEnemy& helmet, int limit = 500) {
-        const int state = helmet.state;
-        for (int step = 1; step <= limit; ++step) {
-            enemies().updateAll();
-            if (helmet.state != state) return step;
-        }
-        return -1;
-    }
 };
 
 }  // namespace

@@ -26,15 +26,6 @@ class Raka : public EnemyWorld {
     RakaEnemy* spawnRaka(float x, float y, std::uint8_t flag = 0) {
         return static_cast<RakaEnemy*>(enemies().spawn(makeVector3(x, y, 0), kRaka, flag));
     }
-    // Steps until the state changes; the count, or -1.
-    int stepsToNextState(const RakaEnemy& raka, int limit = 300) {
-        const int state = raka.state;
-        for (int step = 1; step <= limit; ++step) {
-            enemies().updateAll();
-            if (raka.state != state) return step;
-        }
-        return -1;
-    }
 };
 
 }  // namespace
