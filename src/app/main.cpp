@@ -224,7 +224,7 @@ int main(int argc, char** argv) {
                 runHeadless(game, options, session);
             } else {
                 runWindowed(game, window, options, session, pacer,
-                            input == &*keyboard ? &*keyboard : nullptr);
+                            options.inputPath.empty() ? &*keyboard : nullptr);
             }
             if (game.failed) status = 1;
         } else {

@@ -95,32 +95,28 @@ TEST(FramePacer, SwapsThatDoNotWaitArePacedBySleeping) {
     EXPECT_NEAR(stepsPerSecond(unknown, fallback, 20), 90.0, 0.9);
 }
 
-TEST(FramePacer, AMachineTooSlowForTheDisplayKeepsTheGameSpeed) {
-    // 144 Hz panel, but drawing takes 9 ms: every other refresh.
-    SimulatedDisplay slow(144, true, 0.009);
-    FramePacer pacer(slow, 144, true, 75);
-    EXPECT_NEAR(stepsPerSecond(slow, pacer, 30), 90.0, 0.9);
-}
-
-TEST(FramePacer, FramesSlowerThanTheScheduleStillRunTheGameAtFullSpeed) {
-    // No swap control: the schedule asks for 75 frames a second, but drawing
-    // takes 20 ms, so only 50 come.
-    SimulatedDisplay slow(0, false, 0.020);
-    FramePacer fallback(slow, 0, false, 75);
-    EXPECT_NEAR(stepsPerSecond(slow, fallback, 30), 90.0, 0.9);
-    EXPECT_TRUE(fallback.pacing());
-
-    // A 144 Hz virtual display whose frames take 9 ms, with a 40 ms hiccup
-    // every 25th frame.
-    SimulatedDisplay busy(144, false, 0.009);
-    busy.addHiccups(25, 0.040);
-    FramePacer paced(busy, 144, false, 75);
-    EXPECT_NEAR(stepsPerSecond(busy, paced, 30), 90.0, 0.9);
-
-    // A rate far above what the machine can draw.
-    SimulatedDisplay thousand(0, false, 0.004);
-    FramePacer fast(thousand, 0, false, 1000);
-    EXPECT_NEAR(stepsPerSecond(thousand, fast, 30), 90.0, 0.9);
+TEST(FramePacer, FramesSlowerThanTheDisplayOrScheduleStillRunTheGameAtFullSpeed) {
+    struct Case {
+        const char* what;
+        double displayRate;
+        bool swapsWait;
+        double drawSeconds;
+        double fallbackRate;
+        int hiccupEvery;  // a 40 ms hiccup every this many frames (0: none)
+    };
+    const Case cases[] = {
+        {"144 Hz panel drawn in 9 ms: every other refresh", 144, true, 0.009, 75, 0},
+        {"no swap control, 75 asked, 20 ms frames: 50 come", 0, false, 0.020, 75, 0},
+        {"144 Hz virtual display, 9 ms frames with hiccups", 144, false, 0.009, 75, 25},
+        {"a rate far above what the machine can draw", 0, false, 0.004, 1000, 0},
+    };
+    for (const Case& c : cases) {
+        SimulatedDisplay display(c.displayRate, c.swapsWait, c.drawSeconds);
+        if (c.hiccupEvery > 0) display.addHiccups(c.hiccupEvery, 0.040);
+        FramePacer pacer(display, c.displayRate, c.swapsWait, c.fallbackRate);
+        EXPECT_NEAR(stepsPerSecond(display, pacer, 30), 90.0, 0.9) << c.what;
+        EXPECT_EQ(pacer.pacing(), !c.swapsWait) << c.what;
+    }
 }
 
 TEST(FramePacer, AStallIsNotCaughtUp) {

@@ -17,9 +17,7 @@ class Dragon : public EnemyWorld {
     void SetUp() override {
         EnemyWorld::SetUp();
         if (IsSkipped()) return;
-        std::vector<std::string> rows(15, std::string(20, '.'));
-        for (int r = 0; r <= 2; ++r) rows[14 - r] = std::string(20, '#');
-        buildRoom(rows);
+        buildGroundRoom(2);
     }
     BossDragon* spawnDragon(float x, float y, std::uint8_t flag = 0) {
         return static_cast<BossDragon*>(enemies().spawn(makeVector3(x, y, 0), kBossDragon, flag));

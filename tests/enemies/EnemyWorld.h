@@ -29,6 +29,13 @@ class EnemyWorld : public WorldFixture {
         placePlayer(-1000, -1000);
     }
 
+    // One cell with solid ground on rows 0 to `topRow` and air above.
+    void buildGroundRoom(int topRow) {
+        std::vector<std::string> rows(15, std::string(20, '.'));
+        for (int r = 0; r <= topRow; ++r) rows[14 - r] = std::string(20, '#');
+        buildRoom(rows);
+    }
+
     // The player's 12 x 30 body around (x, y).
     void placePlayer(float x, float y) {
         player->setPosition(x, y, 0);

@@ -17,9 +17,7 @@ class Raka : public EnemyWorld {
     void SetUp() override {
         EnemyWorld::SetUp();
         if (IsSkipped()) return;
-        std::vector<std::string> rows(15, std::string(20, '.'));
-        for (int r = 0; r <= 6; ++r) rows[14 - r] = std::string(20, '#');
-        buildRoom(rows);
+        buildGroundRoom(6);
         random.seed(7);
     }
 
