@@ -32,3 +32,7 @@ const RoomRules& roomRulesFor(const char* name) {
     }
     return kOrdinaryRoom;
 }
+
+NamedRooms namedRooms() {
+    return {kRoomTable, sizeof kRoomTable / sizeof kRoomTable[0]};
+}

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 
 // What the rooms the game knows by name do differently from the rest: one
@@ -24,3 +25,12 @@ constexpr std::int32_t kSilence = -2;
 
 // The rules of the named room, or the default row.
 const RoomRules& roomRulesFor(const char* name);
+
+// Every room the game knows by name, for tools that check a map holds them.
+struct NamedRooms {
+    const RoomRules* begin() const { return first; }
+    const RoomRules* end() const { return first + count; }
+    const RoomRules* first;
+    std::size_t count;
+};
+NamedRooms namedRooms();

@@ -129,6 +129,15 @@ void World::applyRoom(const RoomFile& room) {
 
     enemies->clear();
     const bool drainedFloodRoom = here.flooded && waterDrained;
+    if (drainedFloodRoom) {
+        // Drained, it looks dry: the water behind becomes cave wall.
+        for (std::vector<std::int32_t>& layer : layers) {
+            for (std::int32_t& code : layer) {
+                if (code == kWaterBackTile) code = kDryBackTile;
+                if (code == kWaterSurfaceTile) code = 0;
+            }
+        }
+    }
     for (const EnemyEntry& entry : room.enemies) {
         // Rakas live in the water; they are gone once it has drained.
         if (drainedFloodRoom && entry.kind == kRaka) continue;

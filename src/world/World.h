@@ -49,6 +49,11 @@ constexpr std::int32_t kFlyPastFreezeSteps = 258;  // the dragon's fly-past
 
 // The flush target's tile once the water has drained.
 constexpr std::int32_t kDrainedFlushTile = 40;
+// Water tiles of the cave sheet, and what a drained room shows instead: the
+// dry cave wall behind, and no surface line.
+constexpr std::int32_t kWaterBackTile = 43;
+constexpr std::int32_t kWaterSurfaceTile = 44;
+constexpr std::int32_t kDryBackTile = 41;
 
 // Room feature kinds.
 constexpr std::int32_t kFeatureBallItem = 0;

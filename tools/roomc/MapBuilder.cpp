@@ -9,6 +9,7 @@
 
 #include "RoomRules.h"
 #include "TiledTileset.h"
+#include "world/RoomRules.h"
 
 namespace fs = std::filesystem;
 
@@ -221,16 +222,16 @@ void MapBuilder::checkEdge(const CompiledRoom& room, const SectionRecord& sectio
                                   std::to_string(row);
         const int next = sectionAt(gx, gy);
         if (next < 0) {
-            diagnostics_.warning(room.sourcePath,
-                                 where + " but no room covers grid cell " + cellText(gx, gy));
+            diagnostics_.error(room.sourcePath,
+                               where + " but no room covers grid cell " + cellText(gx, gy));
             continue;
         }
         const SectionRecord& other = map_.sections[next];
         const int nc = ax - other.gridX * kCellTilesX, nr = ay - other.gridY * kCellTilesY;
         if (!tileOpen(rooms_[next], nc, nr)) {
-            diagnostics_.warning(room.sourcePath,
-                                 where + " but leads into a wall of " + other.name + " at column " +
-                                     std::to_string(nc) + ", row " + std::to_string(nr));
+            diagnostics_.error(room.sourcePath, where + " but leads into a wall of " + other.name +
+                                                    " at column " + std::to_string(nc) + ", row " +
+                                                    std::to_string(nr));
         }
     }
 }
@@ -250,4 +251,19 @@ bool MapBuilder::write(const std::string& dataDir) const {
         }
     }
     return true;
+}
+
+bool checkRoomsTheGameNames(const MapFile& map, const std::string& layoutPath,
+                            Diagnostics& diagnostics) {
+    const int errorsBefore = diagnostics.errorCount();
+    for (const RoomRules& named : namedRooms()) {
+        const bool placed =
+            std::any_of(map.sections.begin(), map.sections.end(),
+                        [&](const SectionRecord& s) { return s.name == named.name; });
+        if (!placed) {
+            diagnostics.error(layoutPath,
+                              std::string("the game's room ") + named.name + " is not on the map");
+        }
+    }
+    return diagnostics.errorCount() == errorsBefore;
 }

@@ -24,8 +24,9 @@ bool parseMapLayout(const std::string& text, const std::string& fileName,
 
 // Builds the whole map: the layout (assets/rooms/map.txt), every room it
 // names, the tilesets and catalogues, then the checks between rooms:
-// overlapping rooms are errors; exits that open onto no room or into a wall of
-// the next room are warnings; grid cells no room covers are listed as a note.
+// overlapping rooms and exits that open onto no room or into a wall of the
+// next room are errors (a player walking through one would be lost or stuck);
+// grid cells no room covers are listed as a note.
 class MapBuilder {
   public:
     MapBuilder(std::string roomsDir, std::string tilesDir, Diagnostics& diagnostics)
@@ -58,3 +59,8 @@ class MapBuilder {
     MapFile map_;
     std::vector<CompiledRoom> rooms_;
 };
+
+// The game's own map must hold every room the game gives rules to by name;
+// an error for each one missing. (Sketch maps in tests need not.)
+bool checkRoomsTheGameNames(const MapFile& map, const std::string& layoutPath,
+                            Diagnostics& diagnostics);

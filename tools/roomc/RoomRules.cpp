@@ -1,5 +1,7 @@
 #include "RoomRules.h"
 
+#include "world/RoomRules.h"
+
 namespace {
 const char* const kSheets[kTileSheetCount] = {"tiles_test", "tiles_combo1", "tiles_test-gearboy"};
 const char* const kEnemyKinds[] = {"swoop", "helmet", "raka", "dragon"};
@@ -20,9 +22,7 @@ const char* nameAt(const char* const (&names)[N], int index) {
 }  // namespace
 
 int tileSheetForRoom(const std::string& sectionName) {
-    if (sectionName == "save_room1.sec") return 1;
-    if (sectionName == "gearboy_vert.sec" || sectionName == "gearboyfeeling_passage.sec") return 2;
-    return 0;
+    return roomRulesFor(sectionName.c_str()).tileset;
 }
 
 const char* tileSheetName(int sheet) {
@@ -44,9 +44,10 @@ const char* blockTypeName(int type) {
 }
 
 bool roomSetsFeatureKind(const std::string& sectionName) {
-    return sectionName == "starting_room.sec" || sectionName == "save_room1.sec";
+    return roomRulesFor(sectionName.c_str()).featureKind != kKeepFeatureKind;
 }
 
 bool roomUsesTypeOneBlocks(const std::string& sectionName) {
-    return sectionName == "save_room1.sec" || sectionName == "bridge_and_under.sec";
+    const RoomRules& rules = roomRulesFor(sectionName.c_str());
+    return rules.drainsTheFlood || rules.bridge;
 }

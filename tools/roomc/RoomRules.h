@@ -8,8 +8,8 @@ constexpr int kCellTilesX = 20;  // a map-grid cell is 20 x 15 tiles of 16 units
 constexpr int kCellTilesY = 15;
 constexpr int kTileUnits = 16;
 
-// The tile sheet a room is drawn with: 1 for the save room, 2 for the machine
-// rooms, 0 for the rest.
+// The tile sheet a room is drawn with, from the game's own table of named
+// rooms: 1 for the save room, 2 for the machine rooms, 0 for the rest.
 int tileSheetForRoom(const std::string& sectionName);
 // "tiles_test", "tiles_combo1", "tiles_test-gearboy" for sheets 0, 1, 2.
 const char* tileSheetName(int sheet);

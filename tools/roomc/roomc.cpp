@@ -2,7 +2,8 @@
 //   roomc ROOMS_DIR TILES_DIR DATA_DIR
 //       reads ROOMS_DIR/map.txt and the .tmx rooms it names, checks them against
 //       the tile catalogues in TILES_DIR and writes DATA_DIR/map/test.map and
-//       DATA_DIR/map/<room>.sec. Nothing is written when a room has an error.
+//       DATA_DIR/map/<room>.sec. Nothing is written when a room has an error,
+//       an exit leads nowhere or a room the game names is missing.
 //   roomc --tilesets TILES_DIR PICTURES_DIR OUT_DIR IMAGE_PREFIX
 //       writes the Tiled tilesets OUT_DIR/<sheet>.tsx from the catalogues, the
 //       image of each being IMAGE_PREFIX<sheet>.png (PICTURES_DIR gives its size).
@@ -73,7 +74,10 @@ int main(int argc, char** argv) {
     }
     Diagnostics diagnostics;
     MapBuilder builder(argv[1], argv[2], diagnostics);
-    const bool ok = builder.build() && builder.write(argv[3]);
+    const std::string layoutPath = (fs::path(argv[1]) / "map.txt").string();
+    const bool ok = builder.build() &&
+                    checkRoomsTheGameNames(builder.map(), layoutPath, diagnostics) &&
+                    builder.write(argv[3]);
     print(diagnostics);
     if (!ok) {
         std::fprintf(stderr, "roomc: %d error(s); nothing written\n", diagnostics.errorCount());
