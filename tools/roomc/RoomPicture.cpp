@@ -119,3 +119,50 @@ RoomPicture drawRoomPicture(const RoomFile& room, const Image& sheet, const Room
     if (look.markers) drawMarkers(canvas, room);
     return picture;
 }
+
+RoomPicture drawWorldPicture(const MapFile& map, const std::vector<RoomPicture>& pictures) {
+    constexpr int kCellWidth = 160, kCellHeight = 120;  // a screen at half size
+    RoomPicture world;
+    if (map.sections.empty() || pictures.size() != map.sections.size()) return world;
+    int minX = map.sections[0].gridX, maxX = minX, minY = map.sections[0].gridY, maxY = minY;
+    for (const SectionRecord& s : map.sections) {
+        minX = std::min(minX, s.gridX);
+        minY = std::min(minY, s.gridY);
+        maxX = std::max(maxX, s.gridX + s.widthCells);
+        maxY = std::max(maxY, s.gridY + s.heightCells);
+    }
+    world.width = (maxX - minX) * kCellWidth;
+    world.height = (maxY - minY) * kCellHeight;
+    world.rgba.assign(static_cast<std::size_t>(world.width) * world.height * 4, 0);
+    for (std::size_t i = 3; i < world.rgba.size(); i += 4) {
+        world.rgba[i - 3] = world.rgba[i - 2] = 12;
+        world.rgba[i - 1] = 20;
+        world.rgba[i] = 255;
+    }
+    for (std::size_t i = 0; i < map.sections.size(); ++i) {
+        const SectionRecord& s = map.sections[i];
+        const RoomPicture& room = pictures[i];
+        // Rows grow upward on the map and downward in the picture.
+        const int left = (s.gridX - minX) * kCellWidth;
+        const int top = (maxY - s.gridY - s.heightCells) * kCellHeight;
+        for (int y = 0; y < room.height / 2; ++y) {
+            for (int x = 0; x < room.width / 2; ++x) {
+                const std::size_t to =
+                    (static_cast<std::size_t>(top + y) * world.width + left + x) * 4;
+                for (int c = 0; c < 4; ++c) {
+                    int sum = 0;  // the mean of the 2 x 2 pixels it stands for
+                    for (int dy = 0; dy < 2; ++dy) {
+                        for (int dx = 0; dx < 2; ++dx) {
+                            sum += room.rgba[(static_cast<std::size_t>(2 * y + dy) * room.width +
+                                              2 * x + dx) *
+                                                 4 +
+                                             c];
+                        }
+                    }
+                    world.rgba[to + c] = static_cast<std::uint8_t>(sum / 4);
+                }
+            }
+        }
+    }
+    return world;
+}

@@ -29,3 +29,8 @@ struct RoomLook {
 RoomPicture drawRoomPicture(const RoomFile& room, const Image& sheet, const RoomLook& look);
 // The look the game gives a room by its name.
 RoomLook roomLookFor(const std::string& sectionName);
+
+// The whole map at half size: every room's picture at its grid place (a grid
+// cell is 160 x 120 pixels), on a dark ground where no room lies. Each
+// picture is `pictures[i]` of `map.sections[i]`.
+RoomPicture drawWorldPicture(const MapFile& map, const std::vector<RoomPicture>& pictures);

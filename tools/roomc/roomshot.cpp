@@ -3,8 +3,10 @@
 //   roomshot BUILD_DIR [--plain]
 // reads BUILD_DIR/data/map/test.map, its rooms and the tile sheets in
 // BUILD_DIR/data, and writes BUILD_DIR/pictures/rooms/<room>.png at twice the
-// size. Outlines: green start, yellow feature, red enemies, orange breakable
-// blocks, magenta flush target, cyan doors (--plain leaves them out).
+// size, and BUILD_DIR/pictures/rooms/world.png: the whole map at half size,
+// each room at its grid place. Outlines: green start, yellow feature, red
+// enemies, orange breakable blocks, magenta flush target, cyan doors (--plain
+// leaves them out).
 #include <cstdio>
 #include <filesystem>
 #include <string>
@@ -62,6 +64,7 @@ int main(int argc, char** argv) {
     }
     const fs::path outDir = build / "pictures" / "rooms";
     fs::create_directories(outDir);
+    std::vector<RoomPicture> pictures;
     for (const SectionRecord& section : map.sections) {
         RoomFile room;
         if (!readRoomFile((build / "data" / "map" / section.name).string(), room, &error)) {
@@ -80,6 +83,14 @@ int main(int argc, char** argv) {
             return 1;
         }
         std::printf("%s\n", png.c_str());
+        pictures.push_back(picture);
     }
+    const RoomPicture world = drawWorldPicture(map, pictures);
+    const fs::path worldPng = outDir / "world.png";
+    if (!writePngFile(worldPng.string(), world.width, world.height, world.rgba.data(), &error)) {
+        std::fprintf(stderr, "roomshot: %s: %s\n", worldPng.c_str(), error.c_str());
+        return 1;
+    }
+    std::printf("%s\n", worldPng.c_str());
     return 0;
 }
