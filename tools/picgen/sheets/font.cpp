@@ -3,7 +3,9 @@
 // 7 high from column 1, so the fixed 8-pixel advance leaves a clear gap; the
 // lower case (96..127) is inked narrowly from column 1, because the game
 // measures those glyphs and advances by their inked width plus a pixel of air
-// on each side. Glyphs are opaque white for the game to tint. 127..159 stay
+// on each side. Glyphs are opaque white for the game to tint; capitals,
+// digits and signs carry a dark shadow one pixel right and down, so the
+// health digits and "READY" stay readable on the palest walls. 127..159 stay
 // empty.
 #include <string>
 #include <utility>
@@ -15,6 +17,7 @@
 namespace {
 
 constexpr Rgba kInkWhite{255, 255, 255, 255};
+constexpr Rgba kInkShadow{12, 12, 20, 255};
 
 // Rows top to bottom separated by '/', '#' is ink. Rows 0..6 carry capitals;
 // lower case sits on row 6 with descenders in row 7.
@@ -115,10 +118,9 @@ const std::vector<std::pair<char, const char*>> kGlyphs{
     {'~', "//.#..#/#.##./"},
 };
 
-void drawGlyph(Canvas& canvas, int ch, const std::string& rows) {
-    const int index = ch - 32;
-    const int x0 = (index % 32) * 8 + 1;  // column 0 of each cell stays clear
-    const int y0 = (index / 32) * 8;
+// Sets every '#' of the glyph's rows at (x0, y0) and on, within the cell's
+// 8 rows from `cellTop` (a shadow never spills into the glyph below).
+void inkGlyph(Canvas& canvas, int x0, int y0, int cellTop, const std::string& rows, Rgba ink) {
     int x = 0, y = 0;
     for (char c : rows) {
         if (c == '/') {
@@ -126,9 +128,19 @@ void drawGlyph(Canvas& canvas, int ch, const std::string& rows) {
             x = 0;
             continue;
         }
-        if (c == '#') canvas.set(x0 + x, y0 + y, kInkWhite);
+        if (c == '#' && y0 + y < cellTop + 8) canvas.set(x0 + x, y0 + y, ink);
         ++x;
     }
+}
+
+void drawGlyph(Canvas& canvas, int ch, const std::string& rows) {
+    const int index = ch - 32;
+    const int x0 = (index % 32) * 8 + 1;  // column 0 of each cell stays clear
+    const int y0 = (index / 32) * 8;
+    // Lower case is measured by its ink, so it keeps to the white.
+    const bool lowerCase = ch >= 96 && ch < 128;
+    if (!lowerCase) inkGlyph(canvas, x0 + 1, y0 + 1, y0, rows, kInkShadow);
+    inkGlyph(canvas, x0, y0, y0, rows, kInkWhite);
 }
 
 void drawFont(Canvas& canvas) {
