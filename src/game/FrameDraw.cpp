@@ -58,7 +58,8 @@ void drawHud(const GameState& g, Graphics& graphics, const World& world) {
     graphics.setScreenSpace();
     graphics.gl().color4f(1, 1, 1, 1);
     graphics.bindTexture(g.hudTexture.get());
-    graphics.drawSprite(32, 210, 0, 1, false, 0);
+    graphics.drawSprite(32, 210, 0, 1, false, 0);  // the badge
+    graphics.drawSprite(64, 210, 0, 1, false, 1);  // the plate under the digits
     graphics.setWorldSpace();
     char digits[16];
     std::snprintf(digits, sizeof digits, "%.2i", g.player->health % 100);
