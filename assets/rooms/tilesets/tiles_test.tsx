@@ -332,4 +332,10 @@
    <property name="shape" value="bottom-half"/>
   </properties>
  </tile>
+ <tile id="55" type="sign-ball">
+  <properties>
+   <property name="layers" value="1,3"/>
+   <property name="shape" value="full"/>
+  </properties>
+ </tile>
 </tileset>

@@ -107,6 +107,14 @@ const std::vector<std::string> kBones{
     ".kvvvk.k...kvvk.", "kvkkvkkvk.kvuuvk", "kvvvvkvkkkvukuvk", ".kuukvvvvvvvkuk..",
     "kk.kkvukukuvkkkk", "kvkkvvvvvvvvvkvk", "kuvvvuuuuuuuvvuk", "kkkkkkkkkkkkkkkk"};
 
+// A sign carved into the wall and lit by crystal: a ball and an arrow, where
+// only the ball goes on.
+const std::vector<std::string> kSignBall{
+    "................", ".....kkkkkk.....", "....kyyyyyyk....", "...kyzzzzzzyk...",
+    "...kyzkkkkzyk...", "...kyzk..kzyk...", "...kyzk..kzyk...", "...kyzkkkkzyk...",
+    "...kyzzzzzzyk...", "....kyyyyyyk....", ".....kkkkkk.....", "................",
+    "..k.............", ".kxkkkkkkkkkkk..", "kxxxxxxxxxxxxxk.", ".kxkkkkkkkkkkk.."};
+
 const std::vector<std::string> kWaterSurface{
     "................", "................", "................", "....wwww........",
     "..wwqqqqww....ww", "wwqqqqqqqqwwwwqq", "qqqqqqqqqqqqqqqq", "qqqqqqqqqqqqqqqq",
@@ -209,6 +217,7 @@ const TileSet kSet{
             {53, "grass", "4,5", TileShape::BottomHalf, [](TilePainter& p) { art(p, kGrass); }},
             {54, "fore-rock", "5", TileShape::Full, foreRock},
             {55, "bones", "4", TileShape::BottomHalf, [](TilePainter& p) { art(p, kBones); }},
+            {56, "sign-ball", "1,3", TileShape::Full, [](TilePainter& p) { art(p, kSignBall); }},
         },
     })};
 
