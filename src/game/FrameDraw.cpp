@@ -68,6 +68,10 @@ void drawHud(const GameState& g, Graphics& graphics, const World& world) {
     if ((world.freezeTimer / 12) % 2 == 1 && g.readyShown) {
         graphics.drawText(142, 140, "READY");
     }
+    if (g.gameOver) {
+        graphics.drawText(124, 140, "GAME OVER");
+        graphics.drawText(130, 120, "press fire");
+    }
 }
 
 // Where the 640 x 480 picture goes in the drawable: as large as fits at 4:3,

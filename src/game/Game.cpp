@@ -80,14 +80,10 @@ bool InitGame(GameState& g, const GameServices& services) {
     gl.clear(GL_COLOR_BUFFER_BIT);
     gl.flush();
 
-    g.random.seed(services.seed);
     // A headless run counts as a 90 Hz display: one update step per frame.
     g.updateStep = static_cast<float>((services.headless ? kStepsPerSecond : services.frameRate) /
                                       kStepsPerSecond);
     g.timeAccumulator = 1.0f;
-    g.fading = true;
-    g.fadeLevel = 1;
-    g.fadeDelta = 1;
 
     g.graphics = std::make_unique<Graphics>(gl);
     g.controls = std::make_unique<Controls>(*services.input);
@@ -105,6 +101,24 @@ bool InitGame(GameState& g, const GameServices& services) {
     g.flashlightTexture = std::make_unique<PlainTexture>(gl);
     g.flashlightTexture->load("data\\flashlight.tga");
 
+    return startPlay(g);
+}
+
+bool startPlay(GameState& g) {
+    g.random.seed(g.services.seed);
+    g.fading = true;
+    g.fadeLevel = 1;
+    g.fadeDelta = 1;
+    g.fadeOverlayEnabled = false;
+    g.roomChangePending = false;
+    g.deadSteps = 0;
+    g.gameOver = false;
+    g.fireHeldAtGameOver = false;
+    g.graphics->setBaseColor(1, 1, 1);
+    g.graphics->setClearColor(0, 0, 0);
+
+    g.player.reset();
+    g.world.reset();
     g.player = std::make_unique<Player>(g.graphics.get(), &g.actors);
     g.world = std::make_unique<World>(g.graphics.get(), &g.actors);
     g.world->setPlayer(g.player.get());
@@ -141,6 +155,25 @@ void countDownFreeze(GameState& g) {
     }
 }
 
+// With the player dead the game stands still; after kGameOverSteps it shows
+// "GAME OVER", and a fire press (pressed after that, not held from before)
+// starts the game again from the first room.
+void afterDeath(GameState& g) {
+    if (!g.gameOver) {
+        if (++g.deadSteps < kGameOverSteps) return;
+        g.gameOver = true;
+        g.fireHeldAtGameOver = g.controls->fire;
+        return;
+    }
+    if (!g.controls->fire) {
+        g.fireHeldAtGameOver = false;
+        return;
+    }
+    if (g.fireHeldAtGameOver) return;
+    g.sound->stopMusic();
+    if (!startPlay(g)) g.failed = true;
+}
+
 void runStepBody(GameState& g) {
     World& world = *g.world;
     g.timeAccumulator -= g.updateStep;
@@ -158,7 +191,10 @@ void runStepBody(GameState& g) {
             g.fading = false;
         }
     }
-    if (g.player->health <= 0) return;         // the game stands still
+    if (g.player->health <= 0) {  // the game stands still
+        afterDeath(g);
+        return;
+    }
     if (g.fading && g.fadeDelta <= 0) return;  // nothing moves while fading out
 
     if (world.freezeTimer == 0 || world.updateDuringFreeze) world.update();
@@ -185,9 +221,9 @@ void runStep(GameState& g) {
 }  // namespace
 
 bool updateGame(GameState& g) {
-    World& world = *g.world;
     while (g.timeAccumulator > 0 && !g.failed) runStep(g);
     if (g.failed) return false;
+    World& world = *g.world;  // after the steps: a restart makes a new one
 
     // Once per call: the flashlight's aim eases per frame.
     if (world.resetFlashlight) {

@@ -71,6 +71,11 @@ struct GameState {
     bool fadeOverlayEnabled = false;
     bool roomChangePending = false;
     bool readyShown = true;
+    // Steps since the player's health ran out; after kGameOverSteps the game
+    // is over and waits for fire.
+    long deadSteps = 0;
+    bool gameOver = false;
+    bool fireHeldAtGameOver = false;  // fire was down when "GAME OVER" came up
     float lightOffsetX = 0;
     float lightOffsetY = 0;
     float wavePhaseX = 0;
@@ -92,9 +97,16 @@ extern const SampleFile kSampleTable[18];
 // recorded), one update step per frame, controls from `input`.
 GameServices headlessServices(InputDevice& input, std::uint32_t seed);
 
+// Steps from the player's death to "GAME OVER", 3 s.
+constexpr long kGameOverSteps = 270;
+
 // Builds the game objects and loads the first room; false (already reported)
 // when the map cannot be loaded.
 bool InitGame(GameState& game, const GameServices& services);
+// Starts the game from the map's first room with a new player, as at launch,
+// keeping the window, the sound and the pictures: the part of InitGame after
+// the services. The step count runs on.
+bool startPlay(GameState& game);
 // One pass of the fixed-step update; false ends the program.
 bool updateGame(GameState& game);
 // A frame is about to be drawn: it owes the update one more frame's steps,

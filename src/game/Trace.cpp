@@ -73,13 +73,13 @@ void writeTraceLine(std::FILE* out, long frame, const GameState& g) {
                  "\"onGround\":%s,\"inWater\":%s,\"ball\":%s,\"hasBall\":%s,\"freeze\":%d,"
                  "\"fade\":%d,\"fading\":%s,\"music\":%d,\"waterDrained\":%s,"
                  "\"bridgeCollapsed\":%s,\"crushStage\":%d,\"wooshPlayed\":%s,\"bossMusicStarted\":"
-                 "%s,\"camera\":[%.9g,%.9g]",
+                 "%s,\"gameOver\":%s,\"camera\":[%.9g,%.9g]",
                  player.position.x, player.position.y, player.velocity.x, player.velocity.y,
                  player.form == kVanta ? "vanta" : "gearboy", player.health, flag(player.onGround),
                  flag(player.inWater), flag(player.ball), flag(player.hasBall), world.freezeTimer,
                  g.fadeLevel, flag(g.fading), world.musicTrack, flag(world.waterDrained),
                  flag(world.bridgeCollapsed), world.crushStage, flag(world.wooshPlayed),
-                 flag(world.bossMusicStarted), world.camera.x, world.camera.y);
+                 flag(world.bossMusicStarted), flag(g.gameOver), world.camera.x, world.camera.y);
     std::fputs(",\"blocks\":[", out);
     for (std::size_t i = 0; i < world.blocks.size(); ++i) {
         const BlockRecord& b = world.blocks[i];

@@ -1,0 +1,115 @@
+// After the player dies: the game stands still, shows "GAME OVER" 3 s later,
+// and a fresh fire press starts it again from the first room, as at launch.
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "audio/AudioEventLog.h"
+#include "audio/NullAudioBackend.h"
+#include "game/Game.h"
+#include "input/ScriptInput.h"
+#include "player/Player.h"
+#include "support/ScratchFolder.h"
+#include "world/World.h"
+
+namespace {
+
+class GameOver : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        REQUIRE_GENERATED_DATA();
+        folder_ = std::make_unique<ScratchFolder>("gameover", ScratchFolder::kGameFolder);
+    }
+    void TearDown() override {
+        if (started_) shutdownGame(game);
+    }
+    void start(const char* script) {
+        ASSERT_TRUE(input_.parse(script, nullptr));
+        ASSERT_TRUE(InitGame(game, headlessServices(input_, 5)));
+        started_ = true;
+        startX = game.player->position.x;
+        startY = game.player->position.y;
+    }
+    void steps(int n) {
+        for (int i = 0; i < n; ++i) {
+            game.timeAccumulator = 0.5f;
+            ASSERT_TRUE(updateGame(game));
+        }
+    }
+
+    // The music starts and stops since the last call, as "stop" or the file.
+    std::vector<std::string> takeMusic() {
+        std::vector<std::string> music;
+        AudioEventLog& log = game.recordedAudio->log();
+        for (std::size_t i = 0; i < log.size(); ++i) {
+            const AudioEvent& e = log.at(i);
+            if (e.kind == AudioEventKind::MusicStop) music.push_back("stop");
+            if (e.kind == AudioEventKind::MusicStart) music.push_back(e.name);
+        }
+        log.clear();
+        return music;
+    }
+
+    std::unique_ptr<ScratchFolder> folder_;
+    ScriptInput input_;
+    GameState game;
+    bool started_ = false;
+    float startX = 0, startY = 0;
+};
+
+}  // namespace
+
+TEST_F(GameOver, FirePressedAfterThreeSecondsStartsAgainFromTheFirstRoom) {
+    // Start-up poll; READY; walk off; then fire held through the death and the
+    // "GAME OVER", released, and pressed again.
+    start("1 -\n420 -\n60 R\n400 F\n5 -\n3 F\n200 -\n");
+    steps(480);
+    ASSERT_NE(game.player->position.x, startX);
+    game.player->health = 0;
+    game.player->hasBall = true;  // taken before dying: gone after the restart
+    const float deadX = game.player->position.x;
+
+    steps(kGameOverSteps - 1);
+    EXPECT_FALSE(game.gameOver);
+    steps(1);
+    EXPECT_TRUE(game.gameOver) << "three seconds after the death";
+    EXPECT_EQ(game.player->position.x, deadX) << "the game stands still";
+
+    // Fire was already held when the message came up: that press does not count.
+    steps(400 - kGameOverSteps);
+    EXPECT_TRUE(game.gameOver);
+    steps(5);  // released
+    EXPECT_TRUE(game.gameOver);
+    takeMusic();
+    const long before = game.steps;
+    steps(1);  // pressed: a new game
+    EXPECT_FALSE(game.gameOver);
+    EXPECT_EQ(game.steps, before + 1) << "the step count runs on";
+    EXPECT_EQ(game.world->currentSection, 0);
+    EXPECT_EQ(game.player->health, 99);
+    EXPECT_FALSE(game.player->hasBall);
+    EXPECT_EQ(game.player->form, kGearboy);
+    EXPECT_FLOAT_EQ(game.player->position.x, startX);
+    EXPECT_FLOAT_EQ(game.player->position.y, startY);
+    EXPECT_TRUE(game.readyShown);
+    EXPECT_GT(game.world->freezeTimer, kReadyFreezeSteps - 3);
+    const std::vector<std::string> music = takeMusic();
+    ASSERT_EQ(music.size(), 2u);
+    EXPECT_EQ(music[0], "stop");
+    EXPECT_NE(music[1].find("music_fernvale"), std::string::npos) << "the first track again";
+
+    // And it plays: the new gearboy walks once "READY" is over.
+    steps(kReadyFreezeSteps + 40);
+    EXPECT_GT(game.player->health, 0);
+}
+
+TEST_F(GameOver, NothingHappensWithoutAPress) {
+    start("1 -\n2000 -\n");
+    steps(10);
+    game.player->health = 0;
+    steps(kGameOverSteps + 500);
+    EXPECT_TRUE(game.gameOver);
+    EXPECT_EQ(game.player->health, 0);
+}
