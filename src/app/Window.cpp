@@ -165,6 +165,10 @@ void handleWindowEvent(GameWindow& gameWindow, const SDL_Event& event) {
                 if (event.type == SDL_KEYDOWN && event.key.keysym.scancode == SDL_SCANCODE_ESCAPE) {
                     gameWindow.escapePressed = true;
                 }
+                if (event.type == SDL_KEYDOWN && !event.key.repeat &&
+                    event.key.keysym.scancode == SDL_SCANCODE_P) {
+                    gameWindow.pausePressed = true;
+                }
             }
             break;
         case SDL_WINDOWEVENT:
@@ -174,6 +178,10 @@ void handleWindowEvent(GameWindow& gameWindow, const SDL_Event& event) {
                     break;
                 case SDL_WINDOWEVENT_MINIMIZED:
                     gameWindow.windowActive = false;
+                    gameWindow.focusLost = true;
+                    break;
+                case SDL_WINDOWEVENT_FOCUS_LOST:
+                    gameWindow.focusLost = true;
                     break;
                 case SDL_WINDOWEVENT_RESTORED:
                 case SDL_WINDOWEVENT_MAXIMIZED:

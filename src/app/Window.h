@@ -21,6 +21,10 @@ struct GameWindow {
     // Escape went down since the loop last looked: a tap whose release comes
     // in the same batch of events still ends the game.
     bool escapePressed = false;  // by scancode: set on key-down, cleared on key-up
+    // Since the loop last looked: P went down (the pause key), the window lost
+    // the keyboard's focus or was minimised (the game pauses itself).
+    bool pausePressed = false;
+    bool focusLost = false;
 };
 
 // The full-screen frequency asked for: the configured rate, at least 60 Hz.

@@ -98,6 +98,10 @@ void runWindowed(GameState& game, GameWindow& window, const CommandLine& options
                 keyboard->notePress(event.key.keysym.scancode);
         }
         if (window.quitRequested) break;
+        // P pauses and resumes; losing the focus pauses until P.
+        if (window.pausePressed) setPaused(game, !game.paused);
+        if (window.focusLost) setPaused(game, true);
+        window.pausePressed = window.focusLost = false;
 
         // Idle pass: one update, one draw, one swap.
         if (!updateGame(game)) break;

@@ -39,4 +39,8 @@ class AudioBackend {
     virtual bool startMusic(const char* file, int volume) = 0;
     virtual void stopMusic() = 0;
     virtual bool musicPlaying() const = 0;
+
+    // Holds every sound, music and effects, where it is (true), or lets it
+    // go on (false); the game's pause.
+    virtual void setPaused(bool paused) = 0;
 };

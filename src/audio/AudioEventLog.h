@@ -4,11 +4,11 @@
 #include <cstddef>
 #include <cstdint>
 
-enum class AudioEventKind : std::uint8_t { Play, MusicStart, MusicStop };
+enum class AudioEventKind : std::uint8_t { Play, MusicStart, MusicStop, Pause, Resume };
 
 // One thing the game made heard. For Play: the sample's name, the arguments
 // of the play and which of the sample's voices took it. For MusicStart: the
-// file as the game names it and the volume. MusicStop carries nothing.
+// file as the game names it and the volume. MusicStop, Pause and Resume carry nothing.
 struct AudioEvent {
     AudioEventKind kind = AudioEventKind::Play;
     char name[256] = {};

@@ -69,3 +69,9 @@ void NullAudioBackend::stopMusic() {
     event.kind = AudioEventKind::MusicStop;
     log_.push(event);
 }
+
+void NullAudioBackend::setPaused(bool paused) {
+    AudioEvent event;
+    event.kind = paused ? AudioEventKind::Pause : AudioEventKind::Resume;
+    log_.push(event);
+}

@@ -24,6 +24,7 @@ class NullAudioBackend : public AudioBackend {
     bool startMusic(const char* file, int volume) override;
     void stopMusic() override;
     bool musicPlaying() const override { return musicPlaying_; }
+    void setPaused(bool paused) override;
 
     void advanceTime(double seconds) { now_ += seconds; }
 

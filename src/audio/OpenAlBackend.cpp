@@ -111,3 +111,15 @@ bool OpenAlBackend::startMusic(const char* file, int volume) {
 void OpenAlBackend::stopMusic() {
     music_.stop();
 }
+
+void OpenAlBackend::setPaused(bool paused) {
+    // The whole device holds still: the music thread may go on queueing
+    // buffers, and the sound takes up where it stopped. OpenAL Soft has the
+    // extension; elsewhere the sound plays on under the pause.
+    if (!alcIsExtensionPresent(device_, "ALC_SOFT_pause_device")) return;
+    using PauseFunction = void(ALC_APIENTRY*)(ALCdevice*);
+    const char* name = paused ? "alcDevicePauseSOFT" : "alcDeviceResumeSOFT";
+    if (auto call = reinterpret_cast<PauseFunction>(alcGetProcAddress(device_, name))) {
+        call(device_);
+    }
+}

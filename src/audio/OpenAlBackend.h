@@ -28,6 +28,7 @@ class OpenAlBackend : public AudioBackend {
     bool voicePlaying(int sample, int voice) const override;
     bool startMusic(const char* file, int volume) override;
     void stopMusic() override;
+    void setPaused(bool paused) override;
     bool musicPlaying() const override { return music_.playing(); }
 
   private:

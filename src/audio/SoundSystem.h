@@ -49,6 +49,8 @@ class SoundSystem {
     // replacing any music. A file that cannot be played leaves no music.
     void playMusic(const char* file, int volume);
     void stopMusic();
+    // The pause: every sound holds where it is until resumed.
+    void setPaused(bool paused) { backend_->setPaused(paused); }
     bool musicPlaying() const { return backend_->musicPlaying(); }
 
     // Whether sound reaches a device (false when muted or when none opened).

@@ -68,6 +68,7 @@ void drawHud(const GameState& g, Graphics& graphics, const World& world) {
     if ((world.freezeTimer / 12) % 2 == 1 && g.readyShown) {
         graphics.drawText(142, 140, "READY");
     }
+    if (g.paused) graphics.drawText(136, 140, "PAUSED");
     if (g.gameOver) {
         graphics.drawText(124, 140, "GAME OVER");
         graphics.drawText(130, 120, "press fire");

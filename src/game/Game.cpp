@@ -220,7 +220,14 @@ void runStep(GameState& g) {
 
 }  // namespace
 
+void setPaused(GameState& g, bool paused) {
+    if (g.paused == paused) return;
+    g.paused = paused;
+    g.sound->setPaused(paused);
+}
+
 bool updateGame(GameState& g) {
+    if (g.paused) return true;
     while (g.timeAccumulator > 0 && !g.failed) runStep(g);
     if (g.failed) return false;
     World& world = *g.world;  // after the steps: a restart makes a new one
@@ -250,6 +257,7 @@ void shutdownGame(GameState& g) {
 }
 
 void advanceFrameClock(GameState& g) {
+    if (g.paused) return;  // a paused game owes nothing: it resumes where it stood
     g.timeAccumulator += 1.0f;
     if (g.player->inWater) {
         g.wavePhaseX += 0.01f;

@@ -76,6 +76,7 @@ struct GameState {
     long deadSteps = 0;
     bool gameOver = false;
     bool fireHeldAtGameOver = false;  // fire was down when "GAME OVER" came up
+    bool paused = false;              // no steps, no sound; "PAUSED" on the picture
     float lightOffsetX = 0;
     float lightOffsetY = 0;
     float wavePhaseX = 0;
@@ -107,6 +108,9 @@ bool InitGame(GameState& game, const GameServices& services);
 // keeping the window, the sound and the pictures: the part of InitGame after
 // the services. The step count runs on.
 bool startPlay(GameState& game);
+// Pauses or resumes: while paused no step runs, frames owe nothing, and every
+// sound holds where it is.
+void setPaused(GameState& game, bool paused);
 // One pass of the fixed-step update; false ends the program.
 bool updateGame(GameState& game);
 // A frame is about to be drawn: it owes the update one more frame's steps,

@@ -51,8 +51,10 @@ void writeAudio(std::FILE* out, const GameState& g) {
                 const std::string path = nativePath(e.name);
                 std::snprintf(line, sizeof line, "music %s %d", path.c_str(), e.volume);
                 writeString(out, line);
-            } else {
+            } else if (e.kind == AudioEventKind::MusicStop) {
                 writeString(out, "stop");
+            } else {
+                writeString(out, e.kind == AudioEventKind::Pause ? "pause" : "resume");
             }
             if (i + 1 < log.size()) std::fputc(',', out);
         }

@@ -1,5 +1,6 @@
-// After the player dies: the game stands still, shows "GAME OVER" 3 s later,
-// and a fresh fire press starts it again from the first room, as at launch.
+// The two ways the game stands still. Paused: no steps, no sound, until
+// resumed. After the player dies: "GAME OVER" 3 s later, and a fresh fire
+// press starts the game again from the first room, as at launch.
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -16,7 +17,7 @@
 
 namespace {
 
-class GameOver : public ::testing::Test {
+class StandStill : public ::testing::Test {
   protected:
     void SetUp() override {
         REQUIRE_GENERATED_DATA();
@@ -39,7 +40,8 @@ class GameOver : public ::testing::Test {
         }
     }
 
-    // The music starts and stops since the last call, as "stop" or the file.
+    // The music's starts and stops and the pauses since the last call: the
+    // file, "stop", "pause", "resume".
     std::vector<std::string> takeMusic() {
         std::vector<std::string> music;
         AudioEventLog& log = game.recordedAudio->log();
@@ -47,6 +49,8 @@ class GameOver : public ::testing::Test {
             const AudioEvent& e = log.at(i);
             if (e.kind == AudioEventKind::MusicStop) music.push_back("stop");
             if (e.kind == AudioEventKind::MusicStart) music.push_back(e.name);
+            if (e.kind == AudioEventKind::Pause) music.push_back("pause");
+            if (e.kind == AudioEventKind::Resume) music.push_back("resume");
         }
         log.clear();
         return music;
@@ -61,7 +65,7 @@ class GameOver : public ::testing::Test {
 
 }  // namespace
 
-TEST_F(GameOver, FirePressedAfterThreeSecondsStartsAgainFromTheFirstRoom) {
+TEST_F(StandStill, FirePressedAfterThreeSecondsStartsAgainFromTheFirstRoom) {
     // Start-up poll; READY; walk off; then fire held through the death and the
     // "GAME OVER", released, and pressed again.
     start("1 -\n420 -\n60 R\n400 F\n5 -\n3 F\n200 -\n");
@@ -105,11 +109,38 @@ TEST_F(GameOver, FirePressedAfterThreeSecondsStartsAgainFromTheFirstRoom) {
     EXPECT_GT(game.player->health, 0);
 }
 
-TEST_F(GameOver, NothingHappensWithoutAPress) {
+TEST_F(StandStill, NothingHappensWithoutAPress) {
     start("1 -\n2000 -\n");
     steps(10);
     game.player->health = 0;
     steps(kGameOverSteps + 500);
     EXPECT_TRUE(game.gameOver);
     EXPECT_EQ(game.player->health, 0);
+}
+
+TEST_F(StandStill, APauseHoldsTheStepsAndTheSoundUntilResumed) {
+    start("1 -\n420 -\n400 R\n");
+    steps(450);
+    const long before = game.steps;
+    const float x = game.player->position.x;
+    takeMusic();
+    setPaused(game, true);
+    setPaused(game, true);  // asked twice: one pause
+    for (int frame = 0; frame < 200; ++frame) {
+        ASSERT_TRUE(updateGame(game));
+        advanceFrameClock(game);
+        ASSERT_TRUE(drawFrame(game));
+    }
+    EXPECT_EQ(game.steps, before);
+    EXPECT_EQ(game.player->position.x, x);
+    EXPECT_EQ(takeMusic(), std::vector<std::string>{"pause"});
+
+    setPaused(game, false);
+    EXPECT_EQ(takeMusic(), std::vector<std::string>{"resume"});
+    for (int frame = 0; frame < 30; ++frame) {
+        ASSERT_TRUE(updateGame(game));
+        advanceFrameClock(game);
+    }
+    EXPECT_NEAR(game.steps, before + 30, 1) << "a frame a step again, no backlog from the pause";
+    EXPECT_GT(game.player->position.x, x);
 }
