@@ -64,6 +64,8 @@ TEST(SoundSources, MistakesAreReportedWithTheirLine) {
               "e.sfx:4: expected 'wave sine|square|saw|triangle|noise'");
     EXPECT_EQ(parseEffectError("output a.wav\nlayer\n freq 100\n env 1 2 3\n"),
               "e.sfx:4: expected 'env ATTACK DECAY SUSTAIN RELEASE'");
+    EXPECT_EQ(parseEffectError("output a.wav\nlayer\n freq 1x\n"),
+              "e.sfx:3: expected 'freq START [END]'");
     EXPECT_EQ(parseEffectError("output a.wav\nlayer\n notes C4:0.1 Q4:0.1\n"),
               "e.sfx:3: bad note 'Q4:0.1'");
     EXPECT_EQ(parseEffectError("output a.mp3\n"), "e.sfx:1: 'a.mp3' is not a .wav or .ogg name");
@@ -77,9 +79,12 @@ TEST(SoundSources, MistakesAreReportedWithTheirLine) {
               "s.song:10: pattern p: track b has 1 steps, others 2");
     EXPECT_EQ(parseSongError(head + "pattern p\n a C4\nend\norder p q\n"),
               "s.song:10: unknown pattern 'q'");
+    EXPECT_EQ(parseSongError(head + "pattern p\n c C4\nend\n"), "s.song:8: unknown track 'c'");
     EXPECT_EQ(parseSongError(head + "pattern p\n a C4 Z9\nend\n"), "s.song:8: bad step 'Z9'");
     EXPECT_EQ(parseSongError(head + "track c piano\n"), "s.song:7: unknown instrument 'piano'");
     EXPECT_EQ(parseSongError(head + "pattern p\n a C4\n"), "s.song: a block is missing its 'end'");
+    EXPECT_EQ(parseSongError("output m.ogg\ninstrument i\nend\n"),
+              "s.song:3: instrument without layers");
 }
 
 TEST(SoundSources, SongStepsHoldsChordsAndVelocities) {
