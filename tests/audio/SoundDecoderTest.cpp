@@ -1,3 +1,4 @@
+// The game's WAV and Ogg decoders and the music stream, on files made here.
 #include <gtest/gtest.h>
 
 #include <cstring>
@@ -7,10 +8,13 @@
 #include "audio/SoundFixtures.h"
 #include "audio/VorbisStream.h"
 #include "audio/WavDecoder.h"
+#include "support/ScratchFolder.h"
 
 using namespace soundtest;
 
 namespace {
+
+using Samples = std::vector<std::int16_t>;
 
 int maxDifference(const std::int16_t* a, const std::int16_t* b, std::size_t count) {
     int worst = 0;
@@ -18,14 +22,14 @@ int maxDifference(const std::int16_t* a, const std::int16_t* b, std::size_t coun
     return worst;
 }
 
-std::vector<std::int16_t> decodedWav(const std::vector<std::uint8_t>& bytes) {
+Samples decodedWav(const std::vector<std::uint8_t>& bytes) {
     PcmSound out;
-    EXPECT_TRUE(decodeWav(bytes.data(), bytes.size(), out, nullptr));
+    std::string error;
+    EXPECT_TRUE(decodeWav(bytes.data(), bytes.size(), out, &error)) << error;
     return out.samples;
 }
 
 TEST(WavDecoder, ConvertsEachSampleFormatToSixteenBits) {
-    using Samples = std::vector<std::int16_t>;
     // 8-bit is unsigned around 128; 24-bit keeps its top two bytes.
     EXPECT_EQ(decodedWav(wavWithFormat(1, 1, 8000, 8, {0, 128, 255})), (Samples{-32768, 0, 32512}));
     EXPECT_EQ(decodedWav(wavWithFormat(1, 1, 8000, 24, {0x00, 0x34, 0x12})), (Samples{0x1234}));
@@ -34,6 +38,29 @@ TEST(WavDecoder, ConvertsEachSampleFormatToSixteenBits) {
     const float values[3] = {0.5f, -2.0f, 1.0f};
     std::memcpy(floats.data(), values, sizeof values);
     EXPECT_EQ(decodedWav(wavWithFormat(3, 1, 8000, 32, floats)), (Samples{16384, -32767, 32767}));
+}
+
+TEST(WavDecoder, SkipsOtherChunksAndThePadByteAfterAnOddOne) {
+    auto chunk = [](std::vector<std::uint8_t>& out, const char* tag,
+                    const std::vector<std::uint8_t>& body) {
+        putTag(out, tag);
+        putU32(out, static_cast<std::uint32_t>(body.size()));
+        out.insert(out.end(), body.begin(), body.end());
+        if (body.size() % 2 == 1) out.push_back(0xAB);  // the pad byte, deliberately not 0
+    };
+    // 8-bit mono at 8000 Hz, with odd-sized notes before, between and after.
+    const std::vector<std::uint8_t> full = wavWithFormat(1, 1, 8000, 8, {});
+    const std::vector<std::uint8_t> format(full.begin() + 20, full.begin() + 36);
+    const std::vector<std::uint8_t> note = {'h', 'i', '!'};
+    std::vector<std::uint8_t> bytes = {'R', 'I', 'F', 'F', 0, 0, 0, 0, 'W', 'A', 'V', 'E'};
+    chunk(bytes, "LIST", note);
+    chunk(bytes, "fmt ", format);
+    chunk(bytes, "note", note);
+    chunk(bytes, "data", {128, 255, 0});
+    // The last chunk of a file may lack its pad byte.
+    EXPECT_EQ(decodedWav({bytes.begin(), bytes.end() - 1}), (Samples{0, 127 * 256, -128 * 256}));
+    chunk(bytes, "LIST", note);
+    EXPECT_EQ(decodedWav(bytes), (Samples{0, 127 * 256, -128 * 256}));
 }
 
 TEST(WavDecoder, RefusesMalformedFilesWithoutReadingPastThem) {
@@ -73,12 +100,12 @@ TEST(WavDecoder, RefusesMalformedFilesWithoutReadingPastThem) {
 }
 
 TEST(OggDecoder, DecodesWhatTheEncoderWroteWhateverTheFileIsCalled) {
-    const std::string dir = freshDir("ogg_decoder");
+    ScratchFolder dir("ogg_decoder");
     const PcmSound tone = sineTone(32000, 2, 16000, 500.0, 0.4);
-    writeBytes(dir + "/named_like_a.wav", oggBytes(tone));
+    writeBytes(dir.file("named_like_a.wav"), oggBytes(tone));
     PcmSound out;
     std::string error;
-    ASSERT_TRUE(loadSoundFile(dir + "/named_like_a.wav", out, &error)) << error;
+    ASSERT_TRUE(loadSoundFile(dir.file("named_like_a.wav"), out, &error)) << error;
     EXPECT_EQ(out.channels, 2);
     EXPECT_EQ(out.rate, 32000);
     ASSERT_EQ(out.frames(), tone.frames());
@@ -87,7 +114,7 @@ TEST(OggDecoder, DecodesWhatTheEncoderWroteWhateverTheFileIsCalled) {
 }
 
 TEST(OggDecoder, RefusesBrokenFilesAndKeepsWhatACutFileHolds) {
-    const PcmSound hiss = noise(22050, 1, 2 * 22050, 0.3);
+    const PcmSound hiss = sineTone(22050, 1, 2 * 22050, 0, 0.3);
     const std::vector<std::uint8_t> bytes = oggBytes(hiss);
     PcmSound out;
     for (std::size_t length : {0ul, 4ul, 27ul, 100ul, 1000ul}) {  // inside the headers
@@ -109,11 +136,11 @@ TEST(OggDecoder, RefusesBrokenFilesAndKeepsWhatACutFileHolds) {
 }
 
 TEST(VorbisStream, LoopsWithoutAGapAndEndsWithoutLoop) {
-    const std::string dir = freshDir("vorbis_stream");
+    ScratchFolder dir("vorbis_stream");
     const int length = 8800;  // 88 whole cycles of 441 Hz
-    writeBytes(dir + "/loop.ogg", oggBytes(sineTone(44100, 2, length, 441.0, 0.5)));
+    writeBytes(dir.file("loop.ogg"), oggBytes(sineTone(44100, 2, length, 441.0, 0.5)));
     VorbisStream stream;
-    ASSERT_TRUE(stream.open(dir + "/loop.ogg"));
+    ASSERT_TRUE(stream.open(dir.file("loop.ogg")));
 
     // Odd-sized reads, so that the end of the file falls inside one of them;
     // every later pass must repeat the first sample for sample.
@@ -126,12 +153,12 @@ TEST(VorbisStream, LoopsWithoutAGapAndEndsWithoutLoop) {
     EXPECT_EQ(maxDifference(played.data(), played.data() + 2 * length, 2 * length), 0);
     EXPECT_EQ(maxDifference(played.data(), played.data() + 4 * length, 2 * length), 0);
 
-    ASSERT_TRUE(stream.open(dir + "/loop.ogg"));
+    ASSERT_TRUE(stream.open(dir.file("loop.ogg")));
     EXPECT_EQ(stream.read(piece.data(), 3001, false), 3001);
     EXPECT_EQ(stream.read(piece.data(), 3001, false), 3001);
     EXPECT_EQ(stream.read(piece.data(), 3001, false), length - 6002);
     EXPECT_EQ(stream.read(piece.data(), 3001, false), 0);
-    EXPECT_FALSE(stream.open(dir + "/missing.ogg"));
+    EXPECT_FALSE(stream.open(dir.file("missing.ogg")));
     EXPECT_EQ(stream.read(piece.data(), 10, true), 0);
 }
 

@@ -1,64 +1,36 @@
 #pragma once
 
-// Small sound files made on the spot for the audio tests: sine tones written
-// as 16-bit WAV or encoded to Ogg Vorbis.
+// Small sound files made on the spot for the audio tests: sine tones or noise
+// written as 16-bit WAV or encoded to Ogg Vorbis at any rate.
 
 #include <gtest/gtest.h>
 #include <vorbis/vorbisenc.h>
 
 #include <cmath>
 #include <cstdint>
-#include <cstdio>
-#include <cstdlib>
-#include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <string>
 #include <vector>
 
 #include "audio/PcmSound.h"
-#include "support/TestImages.h"
 
 namespace soundtest {
 
-// A fresh, empty folder for one test's files, left for looking at. Newer
-// tests use ScratchFolder (support/ScratchFolder.h).
-inline std::string freshDir(const std::string& name) {
-    const std::string dir = tempPath(name);
-    std::filesystem::remove_all(dir);
-    std::filesystem::create_directories(dir);
-    return dir;
-}
-
 // A sine of `hz` at `amplitude` (0..1 of full scale), the same in every
-// channel.
+// channel; with `hz` 0, deterministic white noise instead, which is hard to
+// compress, so an encoded file of it spreads over many Ogg pages.
 inline PcmSound sineTone(int rate, int channels, int frames, double hz, double amplitude) {
     PcmSound sound;
     sound.rate = rate;
     sound.channels = channels;
-    sound.samples.resize(static_cast<std::size_t>(frames) * channels);
-    for (int i = 0; i < frames; ++i) {
-        const double value = amplitude * 32767.0 * std::sin(2.0 * M_PI * hz * i / rate);
-        for (int c = 0; c < channels; ++c) {
-            sound.samples[static_cast<std::size_t>(i) * channels + c] =
-                static_cast<std::int16_t>(std::lround(value));
-        }
-    }
-    return sound;
-}
-
-// Deterministic white noise: hard to compress, so an encoded file of it
-// spreads over many Ogg pages.
-inline PcmSound noise(int rate, int channels, int frames, double amplitude) {
-    PcmSound sound;
-    sound.rate = rate;
-    sound.channels = channels;
-    sound.samples.resize(static_cast<std::size_t>(frames) * channels);
     std::uint32_t state = 12345;
-    for (std::int16_t& sample : sound.samples) {
+    for (int i = 0; i < frames; ++i) {
         state = state * 1664525u + 1013904223u;
-        const double unit = static_cast<double>(state >> 8) / (1u << 24) * 2.0 - 1.0;
-        sample = static_cast<std::int16_t>(std::lround(unit * amplitude * 32767.0));
+        const double unit = hz > 0 ? std::sin(2.0 * M_PI * hz * i / rate)
+                                   : static_cast<double>(state >> 8) / (1u << 24) * 2.0 - 1.0;
+        const auto value = static_cast<std::int16_t>(std::lround(amplitude * 32767.0 * unit));
+        sound.samples.insert(sound.samples.end(), channels, value);
     }
     return sound;
 }
@@ -107,11 +79,6 @@ inline std::vector<std::uint8_t> wavBytes(const PcmSound& sound) {
     return wavWithFormat(1, sound.channels, sound.rate, 16, payload);
 }
 
-inline void appendPage(std::vector<std::uint8_t>& out, const ogg_page& page) {
-    out.insert(out.end(), page.header, page.header + page.header_len);
-    out.insert(out.end(), page.body, page.body + page.body_len);
-}
-
 // Encodes with libvorbisenc at a middling quality.
 inline std::vector<std::uint8_t> oggBytes(const PcmSound& sound) {
     vorbis_info info;
@@ -127,27 +94,26 @@ inline std::vector<std::uint8_t> oggBytes(const PcmSound& sound) {
     ogg_stream_init(&stream, 1);
 
     std::vector<std::uint8_t> out;
+    ogg_page page;
+    auto appendPage = [&] {
+        out.insert(out.end(), page.header, page.header + page.header_len);
+        out.insert(out.end(), page.body, page.body + page.body_len);
+    };
     ogg_packet header, commentHeader, codeHeader;
     vorbis_analysis_headerout(&dsp, &comment, &header, &commentHeader, &codeHeader);
     ogg_stream_packetin(&stream, &header);
     ogg_stream_packetin(&stream, &commentHeader);
     ogg_stream_packetin(&stream, &codeHeader);
-    ogg_page page;
-    while (ogg_stream_flush(&stream, &page) != 0) appendPage(out, page);
+    while (ogg_stream_flush(&stream, &page) != 0) appendPage();
 
-    // Feeds the audio in pieces, then an empty write that marks the end.
+    // All the audio in one write, then an empty write that marks the end.
     const int frames = static_cast<int>(sound.frames());
-    const int chunk = 1024;
-    for (int start = 0;; start += chunk) {
-        const int count = std::max(0, std::min(chunk, frames - start));
-        if (count > 0) {
-            float** buffer = vorbis_analysis_buffer(&dsp, count);
-            for (int i = 0; i < count; ++i) {
-                for (int c = 0; c < sound.channels; ++c) {
-                    buffer[c][i] =
-                        sound.samples[static_cast<std::size_t>(start + i) * sound.channels + c] /
-                        32768.0f;
-                }
+    for (int count : {frames, 0}) {
+        float** buffer = vorbis_analysis_buffer(&dsp, count);
+        for (int i = 0; i < count; ++i) {
+            for (int c = 0; c < sound.channels; ++c) {
+                buffer[c][i] =
+                    sound.samples[static_cast<std::size_t>(i) * sound.channels + c] / 32768.0f;
             }
         }
         vorbis_analysis_wrote(&dsp, count);
@@ -157,12 +123,11 @@ inline std::vector<std::uint8_t> oggBytes(const PcmSound& sound) {
             ogg_packet packet;
             while (vorbis_bitrate_flushpacket(&dsp, &packet) == 1) {
                 ogg_stream_packetin(&stream, &packet);
-                while (ogg_stream_pageout(&stream, &page) != 0) appendPage(out, page);
+                while (ogg_stream_pageout(&stream, &page) != 0) appendPage();
             }
         }
-        if (count == 0) break;
     }
-    while (ogg_stream_flush(&stream, &page) != 0) appendPage(out, page);
+    while (ogg_stream_flush(&stream, &page) != 0) appendPage();
 
     ogg_stream_clear(&stream);
     vorbis_block_clear(&block);
@@ -183,31 +148,5 @@ inline std::vector<std::uint8_t> readBytes(const std::string& path) {
     std::ifstream file(path, std::ios::binary);
     return std::vector<std::uint8_t>(std::istreambuf_iterator<char>(file), {});
 }
-
-// Sets an environment variable for the life of the guard, then puts back
-// what was there before.
-class EnvGuard {
-  public:
-    EnvGuard(const char* name, const char* value) : name_(name) {
-        const char* old = std::getenv(name);
-        hadValue_ = old != nullptr;
-        if (old) old_ = old;
-        setenv(name, value, 1);
-    }
-    ~EnvGuard() {
-        if (hadValue_) {
-            setenv(name_.c_str(), old_.c_str(), 1);
-        } else {
-            unsetenv(name_.c_str());
-        }
-    }
-    EnvGuard(const EnvGuard&) = delete;
-    EnvGuard& operator=(const EnvGuard&) = delete;
-
-  private:
-    std::string name_;
-    std::string old_;
-    bool hadValue_ = false;
-};
 
 }  // namespace soundtest

@@ -72,9 +72,25 @@ class DrawingGl : public ::testing::Test {
 
 }  // namespace
 
-TEST_F(DrawingGl, SpriteIsCentredAndFourPercentLargerThanItsFrame) {
+// Sprites placed apart in one view: size, frame choice, orientation, flip,
+// rotation, scale and world space.
+TEST_F(DrawingGl, SpritesAreCentredSizedTurnedAndPlacedAsAsked) {
     graphics_->drawSprite(100, 100, 0, 1, false, 3);
+    // On a 256-wide sheet frame 9 is cell column 1 of cell row 1.
+    graphics_->drawSprite(60, 50, 0, 1, false, 9);
+    graphics_->drawSprite(160, 50, 0, 1, false, 0);
+    graphics_->drawSprite(220, 100, 0, 1, false, 5);  // yellow bottom, blue top (as stored)
+    graphics_->drawSprite(280, 100, 0, 1, false, 4);  // red left, green right
+    graphics_->drawSprite(340, 100, 0, 1, true, 4);
+    graphics_->drawSprite(400, 100, 3.14159265f / 2, 1, false, 4);
+    graphics_->drawSprite(300, 190, 0, 2, false, 3);
+    graphics_->setWorldSpace();
+    graphics_->setDrawCamera(makeVector3(500, 300, 0));
+    graphics_->drawSprite(510, 320, 0, 1, false, 3);  // lands at (170, 140)
+    graphics_->setScreenSpace();
+    graphics_->drawSprite(32, 210, 0, 1, false, 9);  // the camera is ignored here
     GlTestContext::readView();
+
     EXPECT_TRUE(near(100, 100, frameColor(3)));
     // Half edge 32 x 0.52 = 16.64 pixels.
     for (int d : {-16, 15}) {
@@ -85,55 +101,21 @@ TEST_F(DrawingGl, SpriteIsCentredAndFourPercentLargerThanItsFrame) {
         EXPECT_TRUE(GlTestContext::isBlack(100 + d, 100)) << d;
         EXPECT_TRUE(GlTestContext::isBlack(100, 100 + d)) << d;
     }
-}
-
-TEST_F(DrawingGl, FrameNumberPicksTheCellOnTheGrid) {
-    // On a 256-wide sheet frame 9 is cell column 1 of cell row 1.
-    graphics_->drawSprite(60, 60, 0, 1, false, 9);
-    graphics_->drawSprite(160, 60, 0, 1, false, 0);
-    GlTestContext::readView();
-    EXPECT_TRUE(near(60, 60, frameColor(9)));
-    EXPECT_TRUE(near(160, 60, frameColor(0)));
-}
-
-TEST_F(DrawingGl, PictureBottomLandsAtTheViewTopUntilTheScreenPassMirrorsIt) {
-    graphics_->drawSprite(100, 100, 0, 1, false, 5);
-    GlTestContext::readView();
-    EXPECT_TRUE(near(100, 92, kYellow));
-    EXPECT_TRUE(near(100, 108, kBlue));
-}
-
-TEST_F(DrawingGl, FlipMirrorsLeftToRight) {
-    graphics_->drawSprite(100, 100, 0, 1, false, 4);
-    graphics_->drawSprite(200, 100, 0, 1, true, 4);
-    GlTestContext::readView();
-    EXPECT_TRUE(near(92, 100, kRed));
-    EXPECT_TRUE(near(108, 100, kGreen));
-    EXPECT_TRUE(near(192, 100, kGreen));
-    EXPECT_TRUE(near(208, 100, kRed));
-}
-
-TEST_F(DrawingGl, RotationTurnsPlusXTowardsPlusY) {
-    graphics_->drawSprite(100, 100, 3.14159265f / 2, 1, false, 4);
-    GlTestContext::readView();
-    EXPECT_TRUE(near(100, 108, kGreen));
-    EXPECT_TRUE(near(100, 92, kRed));
-}
-
-TEST_F(DrawingGl, ScaleGrowsTheQuad) {
-    graphics_->drawSprite(300, 150, 0, 2, false, 3);
-    GlTestContext::readView();
-    EXPECT_FALSE(GlTestContext::isBlack(300 + 32, 150));  // half edge 33.28
-    EXPECT_TRUE(GlTestContext::isBlack(300 + 35, 150));
-}
-
-TEST_F(DrawingGl, WorldSpaceIsPlacedAroundTheDrawCamera) {
-    graphics_->setWorldSpace();
-    graphics_->setDrawCamera(makeVector3(500, 300, 0));
-    graphics_->drawSprite(510, 320, 0, 1, false, 3);
-    graphics_->setScreenSpace();
-    graphics_->drawSprite(32, 210, 0, 1, false, 9);  // the camera is ignored here
-    GlTestContext::readView();
+    EXPECT_TRUE(near(60, 50, frameColor(9)));
+    EXPECT_TRUE(near(160, 50, frameColor(0)));
+    // The picture's bottom lands at the view's top until the screen pass
+    // mirrors the view.
+    EXPECT_TRUE(near(220, 92, kYellow));
+    EXPECT_TRUE(near(220, 108, kBlue));
+    EXPECT_TRUE(near(272, 100, kRed));
+    EXPECT_TRUE(near(288, 100, kGreen));
+    EXPECT_TRUE(near(332, 100, kGreen));
+    EXPECT_TRUE(near(348, 100, kRed));
+    // Rotation turns +x towards +y.
+    EXPECT_TRUE(near(400, 108, kGreen));
+    EXPECT_TRUE(near(400, 92, kRed));
+    EXPECT_FALSE(GlTestContext::isBlack(300 + 32, 190));  // half edge 33.28
+    EXPECT_TRUE(GlTestContext::isBlack(300 + 35, 190));
     EXPECT_TRUE(near(170, 140, frameColor(3)));
     EXPECT_TRUE(GlTestContext::isBlack(170 - 18, 140));
     EXPECT_TRUE(near(32, 210, frameColor(9)));

@@ -4,78 +4,29 @@
 // their catalogue in assets/tiles/.
 #include <gtest/gtest.h>
 
-#include <fstream>
+#include <cctype>
 #include <set>
-#include <sstream>
 #include <string>
 #include <vector>
 
-#include "Canvas.h"
 #include "gfx/Graphics.h"
 #include "gfx/Targa.h"
+#include "pictures/Sheets.h"
 #include "sheets/TileCatalog.h"
 #include "support/TestImages.h"
+#include "world/World.h"
 
 namespace {
 
-enum class Kind { Sprites, Plain, Font };
-
-struct RequiredPicture {
-    const char* path;
-    Kind kind;
-    std::vector<int> drawnFrames;  // frames the game draws (sprite sheets)
-};
-
-std::vector<int> range(int first, int last) {
-    std::vector<int> frames;
-    for (int f = first; f <= last; ++f) frames.push_back(f);
-    return frames;
-}
-
-std::vector<int> join(std::vector<int> a, const std::vector<int>& b) {
-    a.insert(a.end(), b.begin(), b.end());
-    return a;
-}
-
-const std::vector<RequiredPicture>& requiredPictures() {
-    static const std::vector<RequiredPicture> table{
-        {"font.tga", Kind::Font, {}},
-        {"hud.tga", Kind::Sprites, {0}},
-        {"flashlight.tga", Kind::Plain, {}},
-        {"gearboy.tga", Kind::Sprites,
-         join(range(0, 6), join({8}, join(range(10, 12), join({14}, range(16, 23)))))},
-        {"vanta.tga", Kind::Sprites, join(range(0, 13), range(16, 21))},
-        {"weapons.tga", Kind::Sprites, {0, 1, 8, 16, 17}},
-        {"particles.tga", Kind::Sprites, {0, 1, 2, 8, 9, 10, 11, 12, 13}},
-        {"items.tga", Kind::Sprites, range(0, 3)},
-        {"enemy_swoop.tga", Kind::Sprites, {0, 1, 2, 4, 5, 6}},
-        {"enemy_helmet.tga", Kind::Sprites, range(0, 4)},
-        {"enemy_raka.tga", Kind::Sprites, range(0, 3)},
-        {"enemy_bossdragon.tga", Kind::Sprites, range(0, 19)},
-        // Tile sheets: the catalogued frames are checked below.
-        {"tiles_test.tga", Kind::Sprites, {}},
-        {"tiles_combo1.tga", Kind::Sprites, {}},
-        {"tiles_test-gearboy.tga", Kind::Sprites, {}},
-    };
-    return table;
-}
-
-const SheetDefinition* findSheet(const std::string& path) {
-    for (const SheetDefinition& sheet : registeredSheets()) {
-        if (sheet.path == path) return &sheet;
-    }
-    return nullptr;
-}
-
-Canvas drawSheet(const SheetDefinition& sheet) {
-    Canvas canvas(sheet.width, sheet.height);
-    sheet.draw(canvas);
-    return canvas;
+std::vector<int> range(int first, int last, std::vector<int> more = {}) {
+    for (int f = first; f <= last; ++f) more.push_back(f);
+    return more;
 }
 
 // The picture as the game reads it: encoded to a Targa (rows stored
 // bottom-up, as the generator writes them) and decoded by the game's reader.
-Image loadAsGame(const SheetDefinition& sheet, const Canvas& canvas) {
+Image loadAsGame(const SheetDefinition& sheet) {
+    const Canvas canvas = drawSheet(sheet);
     Image image;
     image.width = canvas.width();
     image.height = canvas.height();
@@ -97,16 +48,11 @@ Image loadAsGame(const SheetDefinition& sheet, const Canvas& canvas) {
     return decoded;
 }
 
-bool powerOfTwo(int v) {
-    return v > 0 && (v & (v - 1)) == 0;
-}
-
 // An opaque pixel at offsets 2..29 of the frame's cell (after the colour key),
 // frames counted top to bottom as seen, which is from the end of the data.
 bool frameShowsSomething(const Image& image, int frame) {
     const int columns = image.width / 32;
-    const int cellRows = image.height / 32;
-    const int row0 = (cellRows - 1 - frame / columns) * 32;
+    const int row0 = (image.height / 32 - 1 - frame / columns) * 32;
     const int col0 = (frame % columns) * 32;
     for (int r = 2; r <= 29; ++r)
         for (int c = 2; c <= 29; ++c)
@@ -115,27 +61,61 @@ bool frameShowsSomething(const Image& image, int frame) {
 }
 
 TEST(Pictures, EveryPictureTheGameLoadsIsDrawnLegalAndLoads) {
-    for (const RequiredPicture& wanted : requiredPictures()) {
+    struct Wanted {
+        const char* path;
+        bool sprites;
+        std::vector<int> drawnFrames;  // frames the game draws
+    };
+    const Wanted table[] = {
+        {"font.tga", false, {}},
+        {"flashlight.tga", false, {}},
+        {"hud.tga", true, {0}},
+        {"gearboy.tga", true, range(0, 6, range(10, 12, range(16, 23, {8, 14})))},
+        {"vanta.tga", true, range(0, 13, range(16, 21))},
+        {"weapons.tga", true, {0, 1, 8, 16, 17}},
+        {"particles.tga", true, {0, 1, 2, 8, 9, 10, 11, 12, 13}},
+        {"items.tga", true, range(0, 3)},
+        {"enemy_swoop.tga", true, {0, 1, 2, 4, 5, 6}},
+        {"enemy_helmet.tga", true, range(0, 4)},
+        {"enemy_raka.tga", true, range(0, 3)},
+        {"enemy_bossdragon.tga", true, range(0, 19)},
+        // Tile sheets: the catalogued frames are checked below.
+        {"tiles_test.tga", true, {}},
+        {"tiles_combo1.tga", true, {}},
+        {"tiles_test-gearboy.tga", true, {}},
+    };
+    auto powerOfTwo = [](int v) { return v > 0 && (v & (v - 1)) == 0; };
+    for (const Wanted& wanted : table) {
         SCOPED_TRACE(wanted.path);
         const SheetDefinition* sheet = findSheet(wanted.path);
-        ASSERT_NE(sheet, nullptr) << "no sheet source draws " << wanted.path;
+        ASSERT_NE(sheet, nullptr) << "no sheet source draws it";
         EXPECT_TRUE(powerOfTwo(sheet->width) && powerOfTwo(sheet->height));
-        const Canvas canvas = drawSheet(*sheet);
-        Image image = loadAsGame(*sheet, canvas);
-        if (wanted.kind == Kind::Sprites) {
-            std::vector<FrameBox> boxes;
-            std::string error;
-            ASSERT_TRUE(prepareSpriteSheet(image, boxes, &error)) << error;
-            for (int frame : wanted.drawnFrames) {
-                ASSERT_LT(frame, static_cast<int>(boxes.size()));
-                EXPECT_TRUE(frameShowsSomething(image, frame)) << "frame " << frame << " is empty";
-            }
+        Image image = loadAsGame(*sheet);
+        if (!wanted.sprites) continue;
+        std::vector<FrameBox> boxes;
+        std::string error;
+        ASSERT_TRUE(prepareSpriteSheet(image, boxes, &error)) << error;
+        for (int frame : wanted.drawnFrames) {
+            ASSERT_LT(frame, static_cast<int>(boxes.size()));
+            EXPECT_TRUE(frameShowsSomething(image, frame)) << "frame " << frame << " is empty";
         }
         // Cyan marks a wrap border for the sprite loader: only tiles may use it.
-        if (wanted.kind == Kind::Sprites && std::string(wanted.path).rfind("tiles_", 0) != 0) {
+        if (std::string(wanted.path).rfind("tiles_", 0) != 0) {
+            const Canvas canvas = drawSheet(*sheet);
             for (const Rgba& p : canvas.pixels()) ASSERT_FALSE(p == kWrapBorder);
         }
     }
+}
+
+TEST(Pictures, MirroredCopiesTurnAboutTheRegionsMiddleAndSkipTheColourKey) {
+    Canvas from(4, 1), to(4, 1);
+    from.set(0, 0, Rgba{1, 1, 1, 255});
+    from.set(1, 0, Rgba{2, 2, 2, 255});
+    from.set(3, 0, Rgba{4, 4, 4, 255});
+    to.fillRect(0, 0, 4, 1, Rgba{9, 9, 9, 255});
+    to.copyFrom(from, 0, 0, 4, 1, 0, 0, true);
+    EXPECT_EQ(to.pixels(),
+              (std::vector<Rgba>{{4, 4, 4, 255}, {9, 9, 9, 255}, {2, 2, 2, 255}, {1, 1, 1, 255}}));
 }
 
 TEST(Pictures, DrawingIsRepeatable) {
@@ -146,78 +126,51 @@ TEST(Pictures, DrawingIsRepeatable) {
     }
 }
 
-TEST(Pictures, FlashlightIsWhiteInTheMiddleAndBlackAtEveryEdge) {
-    const SheetDefinition* sheet = findSheet("flashlight.tga");
-    ASSERT_NE(sheet, nullptr);
-    const Canvas c = drawSheet(*sheet);
+TEST(Pictures, FlashlightIsWhiteInTheMiddleAndFadesToBlackAtEveryEdge) {
+    const Canvas c = drawSheet("flashlight.tga");
     const int w = c.width(), h = c.height();
     EXPECT_EQ(c.get(w / 2, h / 2), (Rgba{255, 255, 255, 255}));
-    for (int i = 0; i < w; ++i) {
-        EXPECT_EQ(c.get(i, 0).r, 0);
-        EXPECT_EQ(c.get(i, h - 1).r, 0);
-    }
-    for (int j = 0; j < h; ++j) {
-        EXPECT_EQ(c.get(0, j).r, 0);
-        EXPECT_EQ(c.get(w - 1, j).r, 0);
-    }
-    // Light only falls off going outwards, in every direction.
+    for (int i = 0; i < w; ++i) EXPECT_EQ(c.get(i, 0).r + c.get(i, h - 1).r, 0);
+    for (int j = 0; j < h; ++j) EXPECT_EQ(c.get(0, j).r + c.get(w - 1, j).r, 0);
     for (int x = w / 2 + 1; x < w; ++x) EXPECT_LE(c.get(x, h / 2).r, c.get(x - 1, h / 2).r);
     for (int y = h / 2 - 1; y >= 0; --y) EXPECT_LE(c.get(w / 2, y).r, c.get(w / 2, y + 1).r);
 }
 
-class FontPicture : public ::testing::Test {
-  protected:
-    void SetUp() override {
-        const SheetDefinition* sheet = findSheet("font.tga");
-        ASSERT_NE(sheet, nullptr);
-        const Image picture = loadAsGame(*sheet, drawSheet(*sheet));
-        const std::string path = writeTempTarga(picture, "font.tga", sheet->withAlpha);
-        std::string error;
-        ASSERT_TRUE(prepareFontPicture(path, image_, metrics_, &error)) << error;
-    }
-
+TEST(Pictures, FontHasEveryGlyphAndTheGameMeasuresOnlyLowerCaseNarrow) {
+    const SheetDefinition* sheet = findSheet("font.tga");
+    ASSERT_NE(sheet, nullptr);
+    Image image;
+    GlyphEdges metrics[kGlyphCount];
+    std::string error;
+    ASSERT_TRUE(prepareFontPicture(writeTempTarga(loadAsGame(*sheet), "font.tga", sheet->withAlpha),
+                                   image, metrics, &error))
+        << error;
     // Inked columns of a character's cell, glyph rows counted from the end of
     // the stored data as the game counts them.
-    std::set<int> inkedColumns(int ch) const {
-        const int i = ch - 32;
-        const int row0 = image_.height - 8 - (i / 32) * 8;
+    auto inkedColumns = [&](int ch) {
+        const int i = ch - 32, row0 = image.height - 8 - (i / 32) * 8;
         std::set<int> columns;
         for (int r = row0; r < row0 + 8; ++r)
             for (int c = 0; c < 8; ++c)
-                if (image_.pixel(r, (i % 32) * 8 + c)[3] != 0) columns.insert(c);
+                if (image.pixel(r, (i % 32) * 8 + c)[3] != 0) columns.insert(c);
         return columns;
-    }
-    int advance(int ch) const { return metrics_[ch - 32].right - metrics_[ch - 32].left; }
-
-    Image image_;
-    GlyphEdges metrics_[kGlyphCount];
-};
-
-TEST_F(FontPicture, EveryPrintableCharacterHasAGlyphInTheGameRowOrder) {
-    for (int ch = 33; ch <= 126; ++ch) {
-        EXPECT_FALSE(inkedColumns(ch).empty()) << "no glyph for '" << static_cast<char>(ch) << "'";
-    }
-    EXPECT_TRUE(inkedColumns(' ').empty());
-}
-
-TEST_F(FontPicture, CapitalsAndDigitsLeaveAGapInTheirFixedAdvance) {
-    for (int ch : std::string("0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZ")) {
+    };
+    auto advance = [&](int ch) { return metrics[ch - 32].right - metrics[ch - 32].left; };
+    for (int ch = 32; ch <= 126; ++ch) {
+        SCOPED_TRACE(std::string("'") + static_cast<char>(ch) + "'");
         const std::set<int> columns = inkedColumns(ch);
-        ASSERT_FALSE(columns.empty());
-        EXPECT_LE(*columns.rbegin() - *columns.begin() + 1, 7) << static_cast<char>(ch);
-        EXPECT_EQ(columns.count(7), 0u) << static_cast<char>(ch);
-        EXPECT_EQ(advance(ch), 8);
-    }
-}
-
-TEST_F(FontPicture, LowerCaseIsMeasuredNarrowAndKeepsItsSpacing) {
-    for (int ch = 'a'; ch <= 'z'; ++ch) {
-        const std::set<int> columns = inkedColumns(ch);
-        // The game draws the glyph shifted by `left`: column 0 must stay clear
-        // of ink, or it would be cut by the previous character.
-        EXPECT_GE(metrics_[ch - 32].left, 0) << static_cast<char>(ch);
-        EXPECT_EQ(advance(ch), *columns.rbegin() - *columns.begin() + 2) << static_cast<char>(ch);
-        EXPECT_LE(advance(ch), 7) << static_cast<char>(ch);
+        ASSERT_EQ(columns.empty(), ch == ' ');
+        if (std::isupper(ch) || std::isdigit(ch)) {
+            // Fixed advance: the glyph leaves column 7 as the gap.
+            EXPECT_EQ(columns.count(7), 0u);
+            EXPECT_EQ(advance(ch), 8);
+        } else if (std::islower(ch)) {
+            // Drawn shifted by `left`: column 0 must stay clear of ink, or the
+            // previous character would cut it.
+            EXPECT_GE(metrics[ch - 32].left, 0);
+            EXPECT_EQ(advance(ch), *columns.rbegin() - *columns.begin() + 2);
+            EXPECT_LE(advance(ch), 7);
+        }
     }
     EXPECT_LT(advance('i'), advance('n'));
     EXPECT_LT(advance('n'), advance('m'));
@@ -243,23 +196,15 @@ std::string shapeOf(const FrameBox& b) {
     return "x " + x + ", y " + y;
 }
 
-std::string readFile(const std::string& path) {
-    std::ifstream in(path);
-    std::stringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
 TEST(TileSheets, EveryTileHasTheCollisionShapeItsCatalogueStates) {
-    const std::vector<std::string> sheets{"tiles_test.tga", "tiles_combo1.tga",
-                                          "tiles_test-gearboy.tga"};
-    for (const std::string& path : sheets) {
+    for (const std::string path :
+         {"tiles_test.tga", "tiles_combo1.tga", "tiles_test-gearboy.tga"}) {
         SCOPED_TRACE(path);
         const TileSet* set = findTileSet(path);
         const SheetDefinition* sheet = findSheet(path);
         ASSERT_NE(set, nullptr);
         ASSERT_NE(sheet, nullptr);
-        Image image = loadAsGame(*sheet, drawSheet(*sheet));
+        Image image = loadAsGame(*sheet);
         std::vector<FrameBox> boxes;
         ASSERT_TRUE(prepareSpriteSheet(image, boxes, nullptr));
 
@@ -278,46 +223,22 @@ TEST(TileSheets, EveryTileHasTheCollisionShapeItsCatalogueStates) {
             }
         }
         // The checked-in catalogue is this table.
-        std::string name = path.substr(0, path.size() - 4);
-        const std::string file =
-            std::string(QUASARINE_SOURCE_DIR) + "/assets/tiles/" + name + ".txt";
-        EXPECT_EQ(readFile(file), formatTileCatalog(*set)) << "refresh " << file;
+        const std::string file = std::string(QUASARINE_SOURCE_DIR) + "/assets/tiles/" +
+                                 path.substr(0, path.size() - 4) + ".txt";
+        EXPECT_EQ(readTextFile(file), formatTileCatalog(*set)) << "refresh " << file;
     }
 }
 
-TEST(TileSheets, DoorsOpenThroughAHalfOpenTileRightAfterEachClosedOne) {
-    for (const TileSet& set : registeredTileSets()) {
-        int doorSegments = 0;
-        for (const TileDefinition& tile : set.tiles) {
-            const std::string name = tile.name;
-            if (name.rfind("door-", 0) != 0 || name.find("half-open") != std::string::npos)
-                continue;
-            ++doorSegments;
-            bool found = false;
-            for (const TileDefinition& next : set.tiles) {
-                if (next.code == tile.code + 1) {
-                    found = std::string(next.name) == name + "-half-open";
-                    // Half open is still solid, but no longer full.
-                    EXPECT_NE(next.shape, TileShape::Full) << next.name;
-                    EXPECT_NE(next.shape, TileShape::None) << next.name;
-                }
-            }
-            EXPECT_TRUE(found) << set.path << ": " << name << " has no half-open tile after it";
-        }
-        EXPECT_GE(doorSegments, 2) << set.path << " needs a door of several tiles";
-    }
-}
-
-TEST(TileSheets, TheFlushTargetAndItsDrainedTileSitAtTheCodesTheGameUses) {
+TEST(TileSheets, TheDrainedFlushTargetSitsWhereTheGamePutsIt) {
     const TileSet* set = findTileSet("tiles_combo1.tga");
     ASSERT_NE(set, nullptr);
-    std::string at39, at40;
+    std::string target, drained;
     for (const TileDefinition& tile : set->tiles) {
-        if (tile.code == 39) at39 = tile.name;
-        if (tile.code == 40) at40 = tile.name;
+        if (tile.code == kDrainedFlushTile - 1) target = tile.name;
+        if (tile.code == kDrainedFlushTile) drained = tile.name;
     }
-    EXPECT_EQ(at39, "flush-target");
-    EXPECT_EQ(at40, "flush-target-drained");
+    EXPECT_EQ(target, "flush-target");
+    EXPECT_EQ(drained, "flush-target-drained");
 }
 
 }  // namespace

@@ -1,15 +1,15 @@
 #pragma once
 
-// Reads sound files back the way a player's machine would: WAV through SDL's
-// own loader, OGG through libvorbisfile, so the checks do not trust our
-// writers' idea of the formats.
-#include <SDL.h>
-#include <vorbis/vorbisfile.h>
-
+// Reads sound files back the way the game does: effects through its sample
+// loader, music through its streaming decoder (music is longer than a
+// sample may be).
 #include <algorithm>
 #include <cmath>
 #include <string>
 #include <vector>
+
+#include "audio/SoundFile.h"
+#include "audio/VorbisStream.h"
 
 struct DecodedSound {
     int channels = 0;
@@ -37,49 +37,25 @@ struct DecodedSound {
     }
 };
 
-// 16-bit PCM only: the one WAV form the game ships.
-inline bool decodeWavFile(const std::string& path, DecodedSound& out) {
-    SDL_AudioSpec format;
-    Uint8* buffer = nullptr;
-    Uint32 length = 0;
-    if (SDL_LoadWAV(path.c_str(), &format, &buffer, &length) == nullptr) return false;
-    const bool ok = format.format == AUDIO_S16LSB;
-    if (ok) {
-        out.channels = format.channels;
-        out.rate = format.freq;
-        const Sint16* pcm = reinterpret_cast<const Sint16*>(buffer);
-        out.samples.assign(length / 2, 0.0f);
-        for (Uint32 i = 0; i < length / 2; ++i) out.samples[i] = pcm[i] / 32768.0f;
+inline bool decodeSoundFile(const std::string& path, DecodedSound& out, bool asMusic = false) {
+    PcmSound pcm;
+    VorbisStream stream;
+    if (!asMusic) {
+        if (!loadSoundFile(path, pcm, nullptr)) return false;
+    } else if (stream.open(path)) {
+        pcm.channels = stream.channels();
+        pcm.rate = stream.rate();
+        std::vector<std::int16_t> piece(4096 * 2);
+        while (const int got = stream.read(piece.data(), 4096, false)) {
+            pcm.samples.insert(pcm.samples.end(), piece.begin(),
+                               piece.begin() + got * pcm.channels);
+        }
+    } else {
+        return false;
     }
-    SDL_FreeWAV(buffer);
-    return ok;
-}
-
-inline bool decodeOggFile(const std::string& path, DecodedSound& out) {
-    OggVorbis_File file;
-    if (ov_fopen(path.c_str(), &file) != 0) return false;
-    const vorbis_info* info = ov_info(&file, -1);
-    out.channels = info->channels;
-    out.rate = static_cast<int>(info->rate);
+    out.channels = pcm.channels;
+    out.rate = pcm.rate;
     out.samples.clear();
-    int section = 0;
-    for (;;) {
-        float** pcm = nullptr;
-        const long frames = ov_read_float(&file, &pcm, 4096, &section);
-        if (frames < 0) {
-            ov_clear(&file);
-            return false;
-        }
-        if (frames == 0) break;
-        for (long i = 0; i < frames; ++i) {
-            for (int c = 0; c < out.channels; ++c) out.samples.push_back(pcm[c][i]);
-        }
-    }
-    ov_clear(&file);
+    for (std::int16_t s : pcm.samples) out.samples.push_back(s / 32768.0f);
     return true;
-}
-
-inline bool decodeSoundFile(const std::string& path, DecodedSound& out) {
-    const bool ogg = path.size() > 4 && path.compare(path.size() - 4, 4, ".ogg") == 0;
-    return ogg ? decodeOggFile(path, out) : decodeWavFile(path, out);
 }
