@@ -1,6 +1,7 @@
-// The whole map: the rooms in assets/rooms build cleanly into a map whose
-// exits all lead somewhere, and the checks between rooms catch overlapping
-// rooms and exits that open onto nothing.
+// The whole map: the rooms in assets/rooms build cleanly into a map that
+// holds every room the game names and whose exits all lead somewhere, and the
+// checks between rooms refuse overlapping rooms and exits that open onto
+// nothing or into a wall.
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -9,6 +10,7 @@
 #include <string>
 
 #include "MapBuilder.h"
+#include "RoomPicture.h"
 #include "RoomRules.h"
 #include "TiledTileset.h"
 #include "rooms/RoomSketch.h"
@@ -23,7 +25,8 @@ TEST(RealMap, BuildsCleanlyWithEveryKindOfExitAndTheRoomsTheGameNames) {
     MapBuilder builder(QUASARINE_SOURCE_DIR "/assets/rooms", QUASARINE_SOURCE_DIR "/assets/tiles",
                        diagnostics);
     ASSERT_TRUE(builder.build()) << diagnostics.text();
-    // Exits that open onto no room or into a wall are warnings: none allowed here.
+    EXPECT_TRUE(checkRoomsTheGameNames(builder.map(), "map.txt", diagnostics))
+        << diagnostics.text();
     EXPECT_EQ(diagnostics.warningCount(), 0) << diagnostics.text();
     EXPECT_EQ(builder.map().sections.at(0).name, "starting_room.sec");
 
@@ -116,7 +119,7 @@ class SketchMap : public ::testing::Test {
 };
 
 TEST_F(SketchMap, WritesTheMapAndRoomsInLayoutOrder) {
-    addRoom("a", true);
+    addRoom("a", false);
     addRoom("b", false);
     ASSERT_TRUE(build("b.tmx 5 -2  # starts here\na.tmx 4 -2\n")) << diagnostics_.text();
     ASSERT_EQ(map_.sections.size(), 2u);
@@ -130,25 +133,60 @@ TEST_F(SketchMap, WritesTheMapAndRoomsInLayoutOrder) {
     EXPECT_EQ(reread.sections.size(), 2u);
     RoomFile room;
     EXPECT_TRUE(readRoomFile((dir_ / "data" / "map" / "a.sec").string(), room, &error)) << error;
-    // a's right gap meets b's solid left wall.
-    EXPECT_TRUE(
-        said("a.tmx: warning: the right edge is open at column 19, row 1 but leads into "
-             "a wall of b.sec at column 0, row 1"))
-        << diagnostics_.text();
 }
 
-TEST_F(SketchMap, WarnsOfAnExitOntoNoRoomAndNotesGaps) {
+TEST_F(SketchMap, RefusesExitsOntoNoRoomOrIntoAWall) {
     addRoom("a", true);
     addRoom("b", false);
-    ASSERT_TRUE(build("a.tmx 0 0\nb.tmx 2 1\n")) << diagnostics_.text();
+    // a's right gap meets b's solid left wall: the player would be shut in.
+    EXPECT_FALSE(build("b.tmx 5 -2\na.tmx 4 -2\n"));
     EXPECT_TRUE(
-        said("a.tmx: warning: the right edge is open at column 19, row 2 but no room "
-             "covers grid cell (1, 0)"))
+        said("a.tmx: error: the right edge is open at column 19, row 1 but leads into "
+             "a wall of b.sec at column 0, row 1"))
         << diagnostics_.text();
+    // Nothing beyond the gap at all; the cells no room covers are only noted.
+    EXPECT_FALSE(build("a.tmx 0 0\nb.tmx 2 1\n"));
     EXPECT_TRUE(
         said("map.txt: note: grid cells no room covers (allowed; an edge that faces one "
              "is a wall): (0, 1) (1, 1) (1, 0) (2, 0)"))
         << diagnostics_.text();
+    EXPECT_TRUE(
+        said("a.tmx: error: the right edge is open at column 19, row 2 but no room "
+             "covers grid cell (1, 0)"))
+        << diagnostics_.text();
+}
+
+TEST_F(SketchMap, TheGameNeedsEveryRoomItNames) {
+    addRoom("starting_room", false);
+    ASSERT_TRUE(build("starting_room.tmx 0 0\n")) << diagnostics_.text();
+    EXPECT_FALSE(checkRoomsTheGameNames(map_, "map.txt", diagnostics_));
+    EXPECT_TRUE(said("map.txt: error: the game's room dragon_fight_room.sec is not on the map"));
+    EXPECT_FALSE(said("starting_room.sec is not on the map"));
+}
+
+TEST_F(SketchMap, TheWorldPictureSetsEachRoomAtItsGridPlace) {
+    addRoom("a", false);
+    addRoom("b", false);
+    ASSERT_TRUE(build("a.tmx 0 0\nb.tmx 1 1\n")) << diagnostics_.text();
+    // Two one-cell rooms, one flat colour each, at their places on a 2 x 2 grid.
+    auto flat = [](std::uint8_t red) {
+        RoomPicture picture;
+        picture.width = 320;
+        picture.height = 240;
+        for (int i = 0; i < 320 * 240; ++i)
+            picture.rgba.insert(picture.rgba.end(), {red, 0, 0, 255});
+        return picture;
+    };
+    const RoomPicture world = drawWorldPicture(map_, {flat(200), flat(100)});
+    ASSERT_EQ(world.width, 320);
+    ASSERT_EQ(world.height, 240);
+    auto red = [&](int x, int y) {
+        return world.rgba[(static_cast<std::size_t>(y) * 320 + x) * 4];
+    };
+    EXPECT_EQ(red(10, 200), 200) << "a: bottom left";
+    EXPECT_EQ(red(170, 10), 100) << "b: top right (rows grow upward)";
+    EXPECT_NE(red(10, 10), 200);
+    EXPECT_NE(red(10, 10), 100);
 }
 
 TEST_F(SketchMap, RefusesOverlappingRoomsAndBadLayouts) {
