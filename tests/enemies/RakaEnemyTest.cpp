@@ -107,31 +107,16 @@ TEST_F(Raka, OneShotOfEitherFormKillsItWithABurst) {
     }
 }
 
-TEST_F(Raka, SheetsAreRegisteredInFirstSpawnOrder) {
-    spawnRaka(100, 150);
-    spawn(200, 200, kSwoop);
-    ASSERT_EQ(enemies().registeredKindCount(), 2);
-    EXPECT_EQ(enemies().registeredKind(0), kRaka);
-    EXPECT_EQ(enemies().registeredKind(1), kSwoop);
-}
-
 // The flooded room's rakas live in its water: once it is drained, entering
 // it spawns none of them (the other kinds still come).
 class FloodedRoom : public EnemyWorld {};
 
 TEST_F(FloodedRoom, HasNoRakasOnceDrained) {
-    TestRoom flooded;
-    flooded.name = "fernvale_vertical.sec";
-    flooded.solid = {
-        "", "", "", "", "", "", "", "", "", "", "", "", "", "", "####################"};
-    TestRoom other;
-    other.name = "other.sec";
-    other.gridX = 1;
-    other.solid = flooded.solid;
+    TestRoom flooded = floorRoom("fernvale_vertical.sec");
     flooded.room.enemies = {EnemyEntry{makeVector3(100, 60, 0), kRaka, 0},
                             EnemyEntry{makeVector3(200, 60, 0), kRaka, 1},
                             EnemyEntry{makeVector3(150, 200, 0), kSwoop, 0}};
-    build({other, flooded});  // the game starts in `other`, section 0
+    build({floorRoom("other.sec", 1), flooded});
     auto kindsHere = [&] {
         std::vector<int> kinds;
         for (int slot = 0; slot < EnemyList::kCapacity; ++slot) {
