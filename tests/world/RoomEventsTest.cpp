@@ -4,6 +4,8 @@
 
 #include <algorithm>
 
+#include "enemies/Enemy.h"
+#include "enemies/EnemyList.h"
 #include "particles/ParticleSystem.h"
 #include "support/WorldFixture.h"
 
@@ -111,16 +113,32 @@ TEST_F(RoomEvents, TheBridgeComesDownInTwoStagesAndStaysDown) {
     EXPECT_NE(world->tileAt(kSolidLayer, 11, 45), 0);  // the rest of the ledge
 }
 
-TEST_F(RoomEvents, NoBubblesRiseInTheFloodedRoomOnceDrained) {
-    build({floorRoom("plain.sec", 1), floorRoom("fernvale_vertical.sec")});
+// The flooded room's bubbles and rakas live in its water: once it is
+// drained, neither comes back (the other kinds of enemy still do).
+TEST_F(RoomEvents, TheDrainedFloodedRoomHasNoBubblesAndNoRakas) {
+    TestRoom flooded = floorRoom("fernvale_vertical.sec");
+    flooded.room.enemies = {EnemyEntry{makeVector3(100, 60, 0), kRaka, 0},
+                            EnemyEntry{makeVector3(200, 60, 0), kRaka, 1},
+                            EnemyEntry{makeVector3(150, 200, 0), kSwoop, 0}};
+    build({floorRoom("plain.sec", 1), flooded});
+    auto kindsHere = [&] {
+        std::vector<int> kinds;
+        for (int slot = 0; slot < EnemyList::kCapacity; ++slot) {
+            if (const Enemy* e = world->getEnemies()->enemyAt(slot)) kinds.push_back(e->kind);
+        }
+        return kinds;
+    };
     ASSERT_TRUE(world->changeRoom(0, 0));
     ASSERT_TRUE(player->inWater);
+    EXPECT_EQ(kindsHere(), (std::vector<int>{kRaka, kRaka, kSwoop}));
     stepWorld(1000);  // about one bubble in 101 steps
     EXPECT_GT(world->getParticles()->activeCount(), 0);
+
     world->waterDrained = true;
     ASSERT_TRUE(world->changeRoom(1, 0));
     ASSERT_TRUE(world->changeRoom(0, 0));
     EXPECT_FALSE(player->inWater);
+    EXPECT_EQ(kindsHere(), (std::vector<int>{kSwoop}));
     stepWorld(1000);
     EXPECT_EQ(world->getParticles()->activeCount(), 0);
 }
