@@ -12,10 +12,12 @@ constexpr float kLeapDrift = 0.1f;    // sideways speed gained per leaping step
 constexpr float kDamping = 0.9f;      // both axes, every step
 constexpr int kRandomStartSpan = 91;  // the first sinking starts 0..90 steps in
 
-// The leap's frames: 1 from its start, 2 at step 10, 3 at step 20, then the
-// rest frame 0 from step 30.
+// The leap's frames: launching from its start, jaws wide at step 10,
+// snapping shut at step 20, then the rest frame from step 30.
 constexpr int kRestFrame = 0;
 constexpr int kLeapFrame = 1;
+constexpr int kJawsWideFrame = 2;
+constexpr int kSnappingFrame = 3;
 
 }  // namespace
 
@@ -53,8 +55,8 @@ void RakaEnemy::update() {
         velocity.y += kLeapLift;
         velocity.x += facing == 0 ? -kLeapDrift : kLeapDrift;
         ++timer;
-        if (timer == 10) frame = 2;
-        if (timer == 20) frame = 3;
+        if (timer == 10) frame = kJawsWideFrame;
+        if (timer == 20) frame = kSnappingFrame;
         if (timer == 30) frame = kRestFrame;
         if (timer > kLeapSteps) {
             state = kSinking;

@@ -14,6 +14,11 @@ constexpr float kSomersaultRadius = 7.5f;
 constexpr float kHalfOffset = 8.0f;
 constexpr int kSomersaultTopFrame = 16;
 constexpr int kSomersaultBottomFrame = 17;
+// The gearboy's hurt poses, alternating while it is stunned, and the last
+// frame of the hit burst, which plays 16 to 19.
+constexpr int kGearboyStruckFrame = 16;
+constexpr int kGearboyRecoilFrame = 14;
+constexpr int kGearboyLastBurstFrame = 19;
 
 }  // namespace
 
@@ -68,8 +73,8 @@ void Player::drawGearboyForm(float alpha) {
         return;
     }
     // Stunned: the knocked-back figure, and the hit burst where the hit was.
-    const int stunFrame = (invulnerableTimer % 30) < 15 ? 16 : 14;
+    const int stunFrame = (invulnerableTimer % 30) < 15 ? kGearboyStruckFrame : kGearboyRecoilFrame;
     graphics->drawSprite(p.x, p.y, 0, 1.0f, flip, stunFrame);
-    const int burstFrame = 19 - (invulnerableTimer - 90) / 20;
+    const int burstFrame = kGearboyLastBurstFrame - (invulnerableTimer - 90) / 20;
     graphics->drawSprite(hurtPosition.x, hurtPosition.y + 20, 0, 1.0f, flip, burstFrame);
 }

@@ -24,8 +24,17 @@ constexpr int kStunnedAbove = 90;  // invulnerableTimer above this: controls ign
 constexpr float kKnockBack = 0.1f;
 constexpr int kIdleFidgetAfter = 200;
 constexpr int kIdleCycle = 230;
+// Frames of the gearboy sheet.
+constexpr std::int32_t kStandingFrame = 0;
+constexpr std::int32_t kIdleGlanceFrame = 1;
+constexpr std::int32_t kInTheAirFrame = 5;
+constexpr std::int32_t kFiringInTheAirFrame = 6;
+constexpr std::int32_t kFiringStandingFrame = 8;
+constexpr std::int32_t kFiringWalkingOffset = 8;   // walking frames 2 3 4 firing: 10 11 12
+constexpr std::int32_t kFirstAppearingFrame = 20;  // 20 to 23, the beam drawing it in
+constexpr std::int32_t kLastAppearingFrame = 23;
 // Walking cycle: one frame per quarter of the 48-step counter.
-constexpr int kWalkFrames[4] = {2, 3, 2, 4};
+constexpr std::int32_t kWalkFrames[4] = {2, 3, 2, 4};
 
 }  // namespace
 
@@ -51,9 +60,9 @@ void Player::updateGearboyForm() {
 bool Player::gearboyAppearing() {
     if (appearTimer < 1) return false;
     --appearTimer;
-    bodyFrame = appearTimer >= 9 ? 20 : 23 - appearTimer / 3;
+    bodyFrame = appearTimer >= 9 ? kFirstAppearingFrame : kLastAppearingFrame - appearTimer / 3;
     if (appearTimer == 0) {
-        bodyFrame = 0;
+        bodyFrame = kStandingFrame;
         playSound("gearboy_appear", 30);
     }
     return true;
@@ -141,11 +150,11 @@ void Player::gearboyMove(StepState& step) {
 
 void Player::gearboyAnimate(const StepState& step) {
     if (!onGround) {
-        bodyFrame = 5;
+        bodyFrame = kInTheAirFrame;
         idleTimer = 0;
     } else if (!step.moving) {
-        bodyFrame = 0;
-        if (++idleTimer > kIdleFidgetAfter) bodyFrame = 1;
+        bodyFrame = kStandingFrame;
+        if (++idleTimer > kIdleFidgetAfter) bodyFrame = kIdleGlanceFrame;
         idleTimer %= kIdleCycle;
     } else {
         animCounter = (animCounter + 1) % 48;
@@ -154,11 +163,11 @@ void Player::gearboyAnimate(const StepState& step) {
     }
     if (firePoseTimer > 5) {
         if (!onGround) {
-            bodyFrame = 6;
+            bodyFrame = kFiringInTheAirFrame;
         } else if (!step.moving) {
-            bodyFrame = 8;
+            bodyFrame = kFiringStandingFrame;
         } else {
-            bodyFrame += 8;
+            bodyFrame += kFiringWalkingOffset;
         }
     }
 }

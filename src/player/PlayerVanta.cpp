@@ -27,6 +27,25 @@ constexpr float kBounceBelow = -1.5f;    // a ball falling faster bounces
 constexpr int kCurlStart = 107;          // animCounter counts down to 100 while curling
 constexpr int kCurlEnd = 100;
 
+// Frames of the vanta sheet. Standing, running and in the air the figure is
+// a legs frame under an upper-body frame; curling it is the two curled
+// halves, rolled a single ball frame.
+constexpr std::int32_t kLegsStanding = 0;
+constexpr std::int32_t kLegsFirstRunning = 1;  // 1 2 3
+constexpr std::int32_t kLegsTakingOff = 1;
+constexpr std::int32_t kLegsInTheAir = 4;
+constexpr std::int32_t kUpperStanding = 5;
+constexpr std::int32_t kUpperAimingUp = 6;
+constexpr std::int32_t kUpperFirstRunning = 7;  // 7 8 9
+constexpr std::int32_t kUpperInTheAir = 9;
+constexpr std::int32_t kUpperFiringStanding = 10;
+constexpr std::int32_t kUpperFiringUp = 11;
+constexpr std::int32_t kUpperFiringOnTheMove = 12;
+constexpr std::int32_t kUpperLoweringArm = 13;
+constexpr std::int32_t kCurledUpperHalf = 16;
+constexpr std::int32_t kCurledLowerHalf = 17;
+constexpr std::int32_t kFirstBallFrame = 18;  // 18 to 21, rolling
+
 // Body box and head probe for each pose: centre heights above the position.
 struct VantaPose {
     float bodyY;
@@ -190,42 +209,42 @@ void Player::raiseForBall() {
 void Player::vantaAnimate(const StepState& step) {
     if (ball) {
         if (animCounter > kCurlEnd) {
-            bodyFrame = 16;
-            legFrame = 17;
+            bodyFrame = kCurledUpperHalf;
+            legFrame = kCurledLowerHalf;
             if (--animCounter == kCurlEnd) {
                 raiseForBall();
-                bodyFrame = 18;
+                bodyFrame = kFirstBallFrame;
                 animCounter = 0;
             }
         } else {
             animCounter = (animCounter + 1) % 16;
-            bodyFrame = animCounter / 4 + 18;
+            bodyFrame = kFirstBallFrame + animCounter / 4;
         }
         return;
     }
     if (onGround && step.moving) {
         animCounter = (animCounter + 1) % 18;
-        legFrame = animCounter / 6 + 1;
-        bodyFrame = animCounter / 6 + 7;
+        legFrame = kLegsFirstRunning + animCounter / 6;
+        bodyFrame = kUpperFirstRunning + animCounter / 6;
         if (animCounter == 2) playSound("vanta_step", 10);
     } else if (onGround) {
-        legFrame = 0;
-        bodyFrame = 5;
+        legFrame = kLegsStanding;
+        bodyFrame = kUpperStanding;
     } else {
         if (animCounter < 10) {
             ++animCounter;
-            legFrame = 1;
+            legFrame = kLegsTakingOff;
         } else {
-            legFrame = 4;
+            legFrame = kLegsInTheAir;
         }
-        bodyFrame = 9;
+        bodyFrame = kUpperInTheAir;
     }
-    if (aimingUp) bodyFrame = 6;
+    if (aimingUp) bodyFrame = kUpperAimingUp;
     if (firePoseTimer > 20) {
-        bodyFrame = (onGround && !step.moving) ? 10 : 12;
-        if (aimingUp) bodyFrame = 11;
+        bodyFrame = (onGround && !step.moving) ? kUpperFiringStanding : kUpperFiringOnTheMove;
+        if (aimingUp) bodyFrame = kUpperFiringUp;
     } else if (firePoseTimer >= 1 && !aimingUp && (step.moving || !onGround)) {
-        bodyFrame = 13;
+        bodyFrame = kUpperLoweringArm;
     }
 }
 

@@ -3,51 +3,51 @@
 
 #include <cstdio>
 #include <fstream>
-#include <sstream>
 
 #include "app/Settings.h"
 #include "support/TestImages.h"
 
-namespace {}  // namespace
-
-TEST(Settings, ValuesAreReadPositionallyWithIntegerSyntax) {
-    EXPECT_EQ(parseSettings("refresh_rate = 100\nfilter = true\n").refreshRate, 100);
-    EXPECT_TRUE(parseSettings("refresh_rate = 100\nfilter = true\n").textureFiltering);
-    // Key words are not compared; hexadecimal and octal follow %i.
-    EXPECT_EQ(parseSettings("rate : 0x3C\nx = false\n").refreshRate, 60);
-    EXPECT_EQ(parseSettings("r = 075\n").refreshRate, 61);
-    EXPECT_EQ(parseSettings("r = 85\r\nfilter = true\r\n").refreshRate, 85);
-}
-
-TEST(Settings, OnlyTheExactWordTrueTurnsFilteringOn) {
-    for (const char* word : {"TRUE", "yes", "True", "1", "truex"}) {
-        EXPECT_FALSE(parseSettings(std::string("a = 60\nfilter = ") + word + "\n").textureFiltering)
-            << word;
-    }
-    EXPECT_FALSE(parseSettings("a = 60\nfilter =\n").textureFiltering);
-}
-
-TEST(Settings, UnusableRatesBecomeSeventyFive) {
-    for (const char* text :
-         {"", "refresh_rate = 0\n", "refresh_rate = -60\n", "refresh_rate = fast\n",
-          "refresh_rate\n", "\nfilter = true\n", "refresh_rate = 501\n", "refresh_rate = 1000\n",
-          "refresh_rate = 99999999999\n", "refresh_rate = 0x100000000\n",
-          "refresh_rate = -4294967221\n"}) {
-        EXPECT_EQ(parseSettings(text).refreshRate, 75) << text;
-    }
-    // A missing second line leaves filtering off.
-    const Settings oneLine = parseSettings("refresh_rate = 144");
-    EXPECT_EQ(oneLine.refreshRate, 144);
-    EXPECT_FALSE(oneLine.textureFiltering);
-}
-
-TEST(Settings, OverlongWordsAreCutNotOverrun) {
+TEST(Settings, ValuesAreReadPositionallyAndUnusableOnesFallBack) {
     const std::string longWord(300, 'k');
-    // The key word's tail is read where the separator and value should be.
-    EXPECT_EQ(parseSettings(longWord + " = 60\n").refreshRate, 75);
-    EXPECT_FALSE(parseSettings("a = 60\nfilter = true" + longWord + "\n").textureFiltering);
-    EXPECT_FALSE(parseSettings("a = 60\n" + longWord + " = true\n").textureFiltering);
-    EXPECT_TRUE(parseSettings("a = 60\n" + std::string(99, 'k') + " = true\n").textureFiltering);
+    const struct {
+        std::string text;
+        int rate;
+        bool filter;
+    } cases[] = {
+        {"refresh_rate = 100\nfilter = true\n", 100, true},
+        // Key words are not compared; hexadecimal and octal follow %i.
+        {"rate : 0x3C\nx = false\n", 60, false},
+        {"r = 075\n", 61, false},
+        {"r = 85\r\nfilter = true\r\n", 85, true},
+        {"refresh_rate = 144", 144, false},
+        // Only the exact word "true" turns filtering on.
+        {"a = 60\nfilter = TRUE\n", 60, false},
+        {"a = 60\nfilter = truex\n", 60, false},
+        {"a = 60\nfilter = 1\n", 60, false},
+        {"a = 60\nfilter =\n", 60, false},
+        // Unusable rates become 75.
+        {"", 75, false},
+        {"refresh_rate = 0\n", 75, false},
+        {"refresh_rate = -60\n", 75, false},
+        {"refresh_rate = fast\n", 75, false},
+        {"refresh_rate\n", 75, false},
+        {"\nfilter = true\n", 75, true},
+        {"refresh_rate = 501\n", 75, false},
+        {"refresh_rate = 99999999999\n", 75, false},
+        {"refresh_rate = 0x100000000\n", 75, false},
+        {"refresh_rate = -4294967221\n", 75, false},
+        // Overlong words are cut, not overrun: the key word's tail is read
+        // where the separator and value should be.
+        {longWord + " = 60\n", 75, false},
+        {"a = 60\nfilter = true" + longWord + "\n", 60, false},
+        {"a = 60\n" + longWord + " = true\n", 60, false},
+        {"a = 60\n" + std::string(99, 'k') + " = true\n", 60, true},
+    };
+    for (const auto& c : cases) {
+        const Settings settings = parseSettings(c.text);
+        EXPECT_EQ(settings.refreshRate, c.rate) << c.text;
+        EXPECT_EQ(settings.textureFiltering, c.filter) << c.text;
+    }
 }
 
 TEST(Settings, MissingFileIsWrittenWithTheDefaultText) {

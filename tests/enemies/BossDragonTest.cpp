@@ -66,30 +66,22 @@ TEST_F(Dragon, TheFlyPastGrowsBrightensPausesAndClimbsOutCrushingTheBridgeTwice)
     EXPECT_EQ(dragon->state, BossDragon::kClimbingOut);
 
     // Climbing, through the World's steps: the first crush on the first step
-    // that starts above 768, the World's answer, the second above 840.
+    // that starts above 768, the second (after the World's answer) above 840.
     world->inBridgeRoom = true;
-    world->wooshPlayed = true;
-    float startY = 0;
-    int crushes = 0;
+    std::vector<int> stages;  // each new crush stage, as the dragon asks and the World answers
     for (int step = 0; step < 100 && world->crushStage < 4; ++step) {
-        startY = dragon->position.y;
+        const float startY = dragon->position.y;
         const int before = world->crushStage;
         world->update();
         if (world->crushStage == 1) {
-            EXPECT_EQ(before, 0);
             EXPECT_GT(startY, BossDragon::kFirstCrushAbove);
         }
-        if (before == 0 && world->crushStage != 0) ++crushes;
-        if (before == 2 && world->crushStage != 2) {
-            ++crushes;
+        if (world->crushStage == 3) {
             EXPECT_GT(startY, BossDragon::kSecondCrushAbove);
         }
+        if (world->crushStage != before) stages.push_back(world->crushStage);
     }
-    EXPECT_EQ(crushes, 2);
-    EXPECT_EQ(world->crushStage, 4);
-    EXPECT_TRUE(world->bridgeCollapsed);
-    const Audio sounds = takeAudio();
-    EXPECT_EQ(std::count(sounds.begin(), sounds.end(), "play big_crush 100"), 2);
+    EXPECT_EQ(stages, (std::vector<int>{1, 2, 3, 4}));
     steps(200);
     EXPECT_EQ(dragon->state, BossDragon::kResting);
 }

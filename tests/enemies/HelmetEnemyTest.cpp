@@ -8,13 +8,14 @@ namespace {
 
 class Helmet : public EnemyWorld {
   protected:
-    // A floor on row 0 and a ledge on row 6 over columns 0 to 9.
+    // A floor on row 0 over columns 0 to 29, a bottomless drop beyond, and
+    // a ledge on row 6 over columns 0 to 9.
     void SetUp() override {
         EnemyWorld::SetUp();
         if (IsSkipped()) return;
         std::vector<std::string> rows(15, std::string(40, '.'));
         rows[15 - 1 - 6] = std::string(10, '#') + std::string(30, '.');
-        rows[15 - 1 - 0] = std::string(40, '#');
+        rows[15 - 1 - 0] = std::string(30, '#') + std::string(10, '.');
         buildRoom(rows, 2);
     }
 
@@ -110,12 +111,22 @@ TEST_F(Helmet, DucksTheSameStepThePlayerIsOnTopOrRightBesideIt) {
     }
 }
 
-TEST_F(Helmet, FallsOffALedgeEvenWhileHiding) {
+TEST_F(Helmet, FallsOffALedgeEvenWhileHidingAndIsEndedAScreenBelowTheRoom) {
     HelmetEnemy* onLedge = spawnHelmet(100, 16 * 6 + kStandY);
     HelmetEnemy* pastLedge = spawnHelmet(300, 16 * 6 + kStandY);
-    placePlayer(600, 30);
-    steps(200);
+    spawnHelmet(560, 16 * 6 + kStandY);  // over the drop
+    placePlayer(600, 300);
+    float lastSeenY = 0;
+    for (int step = 0; step < 300; ++step) {
+        if (const Enemy* falling = enemies().enemyAt(2)) lastSeenY = falling->position.y;
+        steps(1);
+    }
     EXPECT_EQ(pastLedge->state, HelmetEnemy::kHiding);
     EXPECT_NEAR(pastLedge->position.y, kStandY, 0.01f);
     EXPECT_NEAR(onLedge->position.y, 16 * 6 + kStandY, 0.01f);
+    // The one over the drop went at the first step past the bound, not
+    // kept falling for ever.
+    EXPECT_EQ(enemies().enemyAt(2), nullptr);
+    EXPECT_LT(lastSeenY, -EnemyList::kLostBelow);
+    EXPECT_GT(lastSeenY, -EnemyList::kLostBelow - 20);
 }

@@ -1,5 +1,5 @@
 // The raka: its sink-and-leap rhythm, the drift toward the player, passing
-// through the ground, one-hit death, and the flooded room's rule.
+// through the ground, and one-hit death.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -105,44 +105,4 @@ TEST_F(Raka, OneShotOfEitherFormKillsItWithABurst) {
         enemies().updateAll();
         EXPECT_EQ(enemies().enemyAt(0), nullptr);
     }
-}
-
-TEST_F(Raka, SheetsAreRegisteredInFirstSpawnOrder) {
-    spawnRaka(100, 150);
-    spawn(200, 200, kSwoop);
-    ASSERT_EQ(enemies().registeredKindCount(), 2);
-    EXPECT_EQ(enemies().registeredKind(0), kRaka);
-    EXPECT_EQ(enemies().registeredKind(1), kSwoop);
-}
-
-// The flooded room's rakas live in its water: once it is drained, entering
-// it spawns none of them (the other kinds still come).
-class FloodedRoom : public EnemyWorld {};
-
-TEST_F(FloodedRoom, HasNoRakasOnceDrained) {
-    TestRoom flooded;
-    flooded.name = "fernvale_vertical.sec";
-    flooded.solid = {
-        "", "", "", "", "", "", "", "", "", "", "", "", "", "", "####################"};
-    TestRoom other;
-    other.name = "other.sec";
-    other.gridX = 1;
-    other.solid = flooded.solid;
-    flooded.room.enemies = {EnemyEntry{makeVector3(100, 60, 0), kRaka, 0},
-                            EnemyEntry{makeVector3(200, 60, 0), kRaka, 1},
-                            EnemyEntry{makeVector3(150, 200, 0), kSwoop, 0}};
-    build({other, flooded});  // the game starts in `other`, section 0
-    auto kindsHere = [&] {
-        std::vector<int> kinds;
-        for (int slot = 0; slot < EnemyList::kCapacity; ++slot) {
-            if (const Enemy* e = enemies().enemyAt(slot)) kinds.push_back(e->kind);
-        }
-        return kinds;
-    };
-    ASSERT_TRUE(world->changeRoom(0, 0));
-    EXPECT_EQ(kindsHere(), (std::vector<int>{kRaka, kRaka, kSwoop}));
-    world->waterDrained = true;
-    ASSERT_TRUE(world->changeRoom(1, 0));
-    ASSERT_TRUE(world->changeRoom(0, 0));
-    EXPECT_EQ(kindsHere(), (std::vector<int>{kSwoop}));
 }

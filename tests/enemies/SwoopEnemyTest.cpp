@@ -94,7 +94,7 @@ TEST_F(Swoop, AHitFreezesItMidDiveAndTheSecondKillsIt) {
     EXPECT_NEAR(swoop->velocity.y, speed.y - 0.02f, 1e-5f);
     EXPECT_LT(swoop->position.y, frozenAt.y);
 
-    swoop->hurt(10);
+    swoop->hurt(swoop->hitPoints);  // down to exactly none
     EXPECT_FALSE(swoop->alive);
     EXPECT_EQ(takeAudio(), (std::vector<std::string>{"play enemy_hit 30"}));
     ASSERT_EQ(particles().activeCount(), 1);

@@ -3,16 +3,13 @@
 // and the letterbox bars of a wider window.
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-#include <filesystem>
+#include <memory>
 
 #include "game/Game.h"
 #include "support/GlTestContext.h"
-#include "support/TestImages.h"
+#include "support/ScratchFolder.h"
 #include "support/WorldFixture.h"
 #include "world/World.h"
-
-namespace fs = std::filesystem;
 
 namespace {
 
@@ -26,16 +23,11 @@ class FrameGl : public ::testing::Test {
   protected:
     void SetUp() override {
         REQUIRE_GL();
-        folder_ = makeGameFolder("frame");
-        if (folder_.empty()) GTEST_SKIP() << "the game's data is not built (QUASARINE_DATA_DIR)";
-        previous_ = fs::current_path();
-        fs::current_path(folder_);
-        TestRoom room;
-        room.name = "first.sec";
-        room.solid = {
-            "", "", "", "", "", "", "", "", "", "", "", "", "", "", "####################"};
-        room.start = makeVector3(100, 20, 0);
-        std::vector<TestRoom> rooms{room};
+        REQUIRE_GENERATED_DATA();
+        folder_ = std::make_unique<ScratchFolder>("frame");
+        folder_->linkData(true);
+        folder_->enter();
+        std::vector<TestRoom> rooms{floorRoom("first.sec")};
         writeTestRooms("data/map", rooms);
         drawableWidth = 640;
         GameServices services;
@@ -49,10 +41,7 @@ class FrameGl : public ::testing::Test {
     }
     void TearDown() override {
         if (started_) shutdownGame(game);
-        if (!folder_.empty()) {
-            fs::current_path(previous_);
-            fs::remove_all(folder_);
-        }
+        folder_.reset();
     }
     // Reads the 640 x 480 screen; pixel(x, y) with y from the top.
     void readScreen() {
@@ -74,8 +63,7 @@ class FrameGl : public ::testing::Test {
 
     GameState game;
     NullInput input_;
-    fs::path previous_;
-    std::string folder_;
+    std::unique_ptr<ScratchFolder> folder_;
     bool started_ = false;
     std::vector<std::uint8_t> screen_;
 };
@@ -96,15 +84,25 @@ TEST_F(FrameGl, HudDigitsAndABlinkingReady) {
     EXPECT_EQ(brightInView(142, 140, 182, 148), 0);
 }
 
-TEST_F(FrameGl, AFullFadeHidesTheRoomButNotTheHud) {
+TEST_F(FrameGl, AFullFadeHidesTheRoomButNotTheHudAndAWiderWindowGetsBars) {
     game.world->freezeTimer = 0;
     game.readyShown = false;
+    auto floorLit = [this](int from) {
+        int lit = 0;
+        for (int x = from; x < 640; x += 4) lit += brightness(x, 475) > 60 ? 1 : 0;
+        return lit;
+    };
     ASSERT_TRUE(drawFrame(game));
     readScreen();
-    int floorLit = 0;
-    for (int x = 0; x < 640; x += 4) floorLit += brightness(x, 475) > 60 ? 1 : 0;
-    EXPECT_GT(floorLit, 20);  // the floor tiles along the bottom
+    EXPECT_GT(floorLit(0), 20);  // the floor tiles along the bottom
 
+    drawableWidth = 800;  // the picture is 640 wide, centred: bars of 80
+    ASSERT_TRUE(drawFrame(game));
+    readScreen();
+    for (int y = 0; y < 480; y += 8) EXPECT_LT(brightness(40, y), 5) << y;
+    EXPECT_GT(floorLit(80), 20);
+
+    drawableWidth = 640;
     game.fading = true;
     game.fadeOverlayEnabled = true;
     game.fadeLevel = 0;
@@ -112,16 +110,4 @@ TEST_F(FrameGl, AFullFadeHidesTheRoomButNotTheHud) {
     readScreen();
     for (int x = 0; x < 640; x += 4) EXPECT_LT(brightness(x, 475), 10) << x;
     EXPECT_GT(brightInView(47, 205, 63, 213), 20);  // the HUD is drawn over the fade
-}
-
-TEST_F(FrameGl, AWiderWindowGetsBlackBarsAndAFourByThreePicture) {
-    game.world->freezeTimer = 0;
-    game.readyShown = false;
-    drawableWidth = 800;  // the picture is 640 wide, centred: bars of 80
-    ASSERT_TRUE(drawFrame(game));
-    readScreen();
-    for (int y = 0; y < 480; y += 8) EXPECT_LT(brightness(40, y), 5) << y;
-    int lit = 0;
-    for (int x = 80; x < 640; x += 4) lit += brightness(x, 475) > 60 ? 1 : 0;
-    EXPECT_GT(lit, 20);
 }

@@ -24,99 +24,83 @@ class ScriptedInput : public InputDevice {
     JoystickReading stick{32768, 32768, 0};
 };
 
-struct Flags {
-    bool right, left, up, down, jump, fire;
-};
-
-Flags flagsOf(const Controls& c) {
-    return Flags{c.right, c.left, c.up, c.down, c.jump, c.fire};
+// The flags as letters in RLUDJF order ("-" for none).
+std::string held(const Controls& c) {
+    std::string out;
+    const bool flags[] = {c.right, c.left, c.up, c.down, c.jump, c.fire};
+    for (int k = 0; k < 6; ++k) {
+        if (flags[k]) out += "RLUDJF"[k];
+    }
+    return out.empty() ? "-" : out;
 }
 
 }  // namespace
 
-TEST(Controls, RightAndLeftCancelUpAndDownDoNot) {
+TEST(Controls, RightAndLeftCancelUpAndDownDoNotAndFlagsAreLevels) {
     ScriptedInput input;
     Controls controls(input);
     input.keys = {GameKey::Right, GameKey::Left, GameKey::Up, GameKey::Down, GameKey::Fire};
     controls.update();
-    Flags f = flagsOf(controls);
-    EXPECT_FALSE(f.right);
-    EXPECT_FALSE(f.left);
-    EXPECT_TRUE(f.up);
-    EXPECT_TRUE(f.down);
-    EXPECT_TRUE(f.fire);
-    EXPECT_FALSE(f.jump);
+    EXPECT_EQ(held(controls), "UDF");
 
     // One from the stick, one from the keyboard cancel too.
     input.joystickAnswers = true;
-    input.stick = JoystickReading{32768, 32768, 0};
     Controls withStick(input);
     input.keys = {GameKey::Left};
     input.stick.x = 32768 + 20000;
     withStick.update();
-    EXPECT_FALSE(withStick.right);
-    EXPECT_FALSE(withStick.left);
+    EXPECT_EQ(held(withStick), "-");
 
-    // Flags are levels: released keys clear them on the next update.
     input.keys.clear();
     input.stick.x = 32768;
+    input.stick.buttons = 1;
     withStick.update();
-    f = flagsOf(withStick);
-    EXPECT_FALSE(f.right || f.left || f.up || f.down || f.jump || f.fire);
+    EXPECT_EQ(held(withStick), "F");
+    input.stick.buttons = 0;
+    withStick.update();
+    EXPECT_EQ(held(withStick), "-");
 }
 
 TEST(Controls, StickHasADeadZoneAroundItsStartingPosition) {
-    ScriptedInput input;
-    input.joystickAnswers = true;
-    input.stick = JoystickReading{40000, 20000, 0};  // held off-centre at start-up
-    Controls controls(input);
-    ASSERT_TRUE(controls.isJoystickPresent());
-
-    input.stick = JoystickReading{45000, 15000, 0};  // exactly 5000 away: nothing
-    controls.update();
-    EXPECT_FALSE(controls.right || controls.left || controls.up || controls.down);
-
-    input.stick = JoystickReading{45001, 14999, 0};
-    controls.update();
-    EXPECT_TRUE(controls.right);
-    EXPECT_TRUE(controls.up);
-
-    input.stick = JoystickReading{34999, 25001, 0};
-    controls.update();
-    EXPECT_TRUE(controls.left);
-    EXPECT_TRUE(controls.down);
+    const struct {
+        JoystickReading start, now;
+        const char* flags;
+    } cases[] = {
+        // Held off-centre at start-up: that is the centre.
+        {{40000, 20000, 0}, {45000, 15000, 0}, "-"},  // exactly 5000 away: nothing
+        {{40000, 20000, 0}, {45001, 14999, 0}, "RU"},
+        {{40000, 20000, 0}, {34999, 25001, 0}, "LD"},
+        // Centred near an end, no direction is held for ever.
+        {{0, 65535, 0}, {0, 65535, 0}, "-"},
+        {{0, 65535, 0}, {6000, 60000, 0}, "RU"},
+    };
+    for (const auto& c : cases) {
+        ScriptedInput input;
+        input.joystickAnswers = true;
+        input.stick = c.start;
+        Controls controls(input);
+        ASSERT_TRUE(controls.isJoystickPresent());
+        input.stick = c.now;
+        controls.update();
+        EXPECT_EQ(held(controls), c.flags) << c.now.x << ", " << c.now.y;
+    }
 }
 
-TEST(Controls, StickCentredNearAnEndDoesNotHoldADirection) {
-    ScriptedInput input;
-    input.joystickAnswers = true;
-    input.stick = JoystickReading{0, 65535, 0};
-    Controls controls(input);
-    controls.update();
-    EXPECT_FALSE(controls.left || controls.right || controls.up || controls.down);
-    input.stick = JoystickReading{6000, 60000, 0};
-    controls.update();
-    EXPECT_TRUE(controls.right);
-    EXPECT_TRUE(controls.up);
-}
-
-TEST(Controls, JoystickIsExaminedOnlyAtCreation) {
+TEST(Controls, JoystickIsExaminedOnlyAtCreationAndKeepsItsLastReading) {
     ScriptedInput input;
     Controls controls(input);  // no stick yet
     input.joystickAnswers = true;
     input.stick = JoystickReading{65535, 32768, 0xff};
     controls.update();
-    EXPECT_FALSE(controls.right || controls.jump);
+    EXPECT_EQ(held(controls), "-");
 
-    // A stick that stops answering keeps its last reading.
     input.stick = JoystickReading{32768, 32768, 0};
     Controls present(input);
     input.stick = JoystickReading{65535, 32768, 1};
     present.update();
-    input.joystickAnswers = false;
+    input.joystickAnswers = false;  // stops answering
     present.update();
-    EXPECT_TRUE(present.right);
-    EXPECT_TRUE(present.fire);
+    EXPECT_EQ(held(present), "RF");
 }
 
 class SdlControls : public ::testing::Test {
@@ -136,7 +120,7 @@ class SdlControls : public ::testing::Test {
     Uint8 keyboard_[SDL_NUM_SCANCODES] = {};
 };
 
-TEST_F(SdlControls, VirtualJoystickAndKeyboardDriveTheFlags) {
+TEST_F(SdlControls, VirtualJoystickAndKeyboardDriveTheFlagsAndTapsAreNotLost) {
     SdlInput input(keyboard_);
     SDL_Joystick* stick = SDL_JoystickOpen(device_);
     ASSERT_NE(stick, nullptr);
@@ -150,23 +134,18 @@ TEST_F(SdlControls, VirtualJoystickAndKeyboardDriveTheFlags) {
     SDL_JoystickSetVirtualAxis(stick, 0, -32768);
     SDL_JoystickSetVirtualButton(stick, 2, SDL_PRESSED);
     controls.update();
-    EXPECT_TRUE(controls.left);
-    EXPECT_TRUE(controls.jump);
-    EXPECT_FALSE(controls.fire);
+    EXPECT_EQ(held(controls), "LJ");
 
-    // Within the dead zone; SDL button 0 fires; the keyboard adds to it.
+    // Within the dead zone; SDL button 0 fires; the arrows and Z add to it.
     SDL_JoystickSetVirtualAxis(stick, 0, 4000);
     SDL_JoystickSetVirtualButton(stick, 2, SDL_RELEASED);
     SDL_JoystickSetVirtualButton(stick, 0, SDL_PRESSED);
     keyboard_[SDL_SCANCODE_DOWN] = 1;
     keyboard_[SDL_SCANCODE_Z] = 1;
     controls.update();
-    EXPECT_FALSE(controls.left || controls.right);
-    EXPECT_TRUE(controls.fire);
-    EXPECT_TRUE(controls.down);
-    EXPECT_TRUE(controls.jump);
+    EXPECT_EQ(held(controls), "DJF");
 
-    // Arrows and X map to their flags; right and left cancel.
+    // X fires, and the right arrow cancels the stick's left.
     keyboard_[SDL_SCANCODE_Z] = 0;
     keyboard_[SDL_SCANCODE_DOWN] = 0;
     keyboard_[SDL_SCANCODE_RIGHT] = 1;
@@ -174,23 +153,17 @@ TEST_F(SdlControls, VirtualJoystickAndKeyboardDriveTheFlags) {
     SDL_JoystickSetVirtualButton(stick, 0, SDL_RELEASED);
     SDL_JoystickSetVirtualAxis(stick, 0, -32768);
     controls.update();
-    EXPECT_FALSE(controls.right || controls.left);
-    EXPECT_TRUE(controls.fire);
-    SDL_JoystickClose(stick);
-}
+    EXPECT_EQ(held(controls), "F");
 
-TEST_F(SdlControls, ATapBetweenTwoPollsIsNotLost) {
-    SdlInput input(keyboard_);
-    Controls controls(input);
     // Z pressed and released again before the next poll: seen by that poll,
-    // and only by that one.
+    // and only by that one. Keys that are no action are ignored.
+    keyboard_[SDL_SCANCODE_RIGHT] = keyboard_[SDL_SCANCODE_X] = 0;
+    SDL_JoystickSetVirtualAxis(stick, 0, 0);
     input.notePress(SDL_SCANCODE_Z);
-    controls.update();
-    EXPECT_TRUE(controls.jump);
-    controls.update();
-    EXPECT_FALSE(controls.jump);
-    // Keys that are no action are ignored.
     input.notePress(SDL_SCANCODE_A);
     controls.update();
-    EXPECT_FALSE(controls.jump || controls.fire || controls.left);
+    EXPECT_EQ(held(controls), "J");
+    controls.update();
+    EXPECT_EQ(held(controls), "-");
+    SDL_JoystickClose(stick);
 }

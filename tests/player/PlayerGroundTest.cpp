@@ -26,19 +26,11 @@ class PlayerOnGround : public WorldFixture {
         }
         // A floor along the bottom row, a low ceiling over columns 10 to 12
         // (row 2) and a higher one over 14 to 16 (row 3).
-        TestRoom room;
-        room.name = "ground.sec";
-        room.solid.assign(10, "");
-        room.solid.insert(room.solid.end(), {
-                                                "....................",
-                                                "..............###...",
-                                                "..........###.......",
-                                                "....................",
-                                                "####################",
-                                            });
+        TestRoom room = floorRoom("ground.sec");
+        room.solid[11] = "..............###...";
+        room.solid[12] = "..........###.......";
         build({room});
         player_ = player;
-        world_ = world;
     }
 
     Controls& controls() { return WorldFixture::controls; }
@@ -87,7 +79,6 @@ class PlayerOnGround : public WorldFixture {
     }
 
     Player* player_ = nullptr;
-    World* world_ = nullptr;
 };
 
 TEST_F(PlayerOnGround, RunningSpeedsOnTheGround) {
@@ -201,7 +192,7 @@ TEST_F(PlayerOnGround, GearboyLandingPlaysUnlessFrozenAndEndsTheFirePose) {
     EXPECT_EQ(p.firePoseTimer, 0);
     EXPECT_EQ(sounds(), (std::vector<std::string>{"gearboy_fire1", "gearboy_land"}));
 
-    world_->freezeTimer = 10;
+    world->freezeTimer = 10;
     steps(1);
     controls().jump = true;
     steps(1);
@@ -232,7 +223,7 @@ TEST_F(PlayerOnGround, TouchingAnEnemyHurtsUnlessStillInvulnerable) {
     Player& p = *player_;
     p.form = kVanta;
     standAt(6);
-    Enemy* enemy = world_->getEnemies()->spawn(p.position, kHelmet, 0);
+    Enemy* enemy = world->getEnemies()->spawn(p.position, kHelmet, 0);
     ASSERT_NE(enemy, nullptr);
     p.invulnerableTimer = 1;  // counted down only after the enemy test
     p.update(controls());
@@ -247,7 +238,7 @@ TEST_F(PlayerOnGround, GearboyBreathesBubblesOnlyUnderWater) {
     Player& p = *player_;
     random.seed(7);
     standAt(7);
-    ParticleSystem& particles = *world_->getParticles();
+    ParticleSystem& particles = *world->getParticles();
     steps(2000);
     EXPECT_EQ(particles.activeCount(), 0);
 
@@ -261,16 +252,12 @@ TEST_F(PlayerOnGround, GearboyBreathesBubblesOnlyUnderWater) {
         ++bubbles;
         const Particle& bubble = particles.particle(0);
         EXPECT_EQ(bubble.type, kParticleBubble);
-        EXPECT_FLOAT_EQ(bubble.position.x, p.position.x - 8);
+        EXPECT_FLOAT_EQ(bubble.position.x, p.position.x - 8);  // from the head, facing left
         EXPECT_FLOAT_EQ(bubble.position.y, p.position.y + 3);
-        EXPECT_GE(bubble.velocity.y, 0.5f);
-        EXPECT_LE(bubble.velocity.y, 1.0f);
-        EXPECT_GE(bubble.life, 300);
-        EXPECT_LE(bubble.life, 500);
+        EXPECT_TRUE(bubble.velocity.y >= 0.5f && bubble.velocity.y <= 1.0f) << bubble.velocity.y;
+        EXPECT_TRUE(bubble.life >= 300 && bubble.life <= 500) << bubble.life;
     }
-    // One chance in 201 per step.
-    EXPECT_GT(bubbles, 2);
-    EXPECT_LT(bubbles, 25);
+    EXPECT_TRUE(bubbles > 2 && bubbles < 25) << bubbles;  // one chance in 201 per step
 }
 
 }  // namespace

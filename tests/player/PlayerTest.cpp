@@ -11,49 +11,42 @@ namespace {
 
 using PlayerObject = PlayerRig;
 
-TEST_F(PlayerObject, VantaHitThrowsAwayFromSourceAndLevelSourceThrowsRight) {
+TEST_F(PlayerObject, HitsThrowTheVantaAwayAndTurnTheGearboyTowardTheSource) {
+    const struct {
+        int form;
+        float sourceDx;  // from the player
+        int facingBefore, facing, invulnerable;
+        float vx, vy;
+        const char* sound;
+    } cases[] = {
+        {kVanta, 0, 1, 1, 90, 2, 3, "vanta_hurt"},  // level: thrown right, facing kept
+        {kVanta, 0.01f, 1, 1, 90, -2, 3, "vanta_hurt"},
+        {kGearboy, 0, 0, 1, 150, 0.5f, 1, "gearboy_hurt"},  // level: turns left; x kept
+        {kGearboy, 0.5f, 1, 0, 150, 0.5f, 1, "gearboy_hurt"},
+    };
     Player& p = *player_;
-    p.form = kVanta;
-    p.somersault = true;
-    p.onGround = true;
-    p.facing = 1;
-    p.hurt(15, makeVector3(100, 300, 0));  // exactly level in x
-    EXPECT_EQ(p.health, 84);
-    EXPECT_EQ(p.invulnerableTimer, 90);
-    EXPECT_FLOAT_EQ(p.velocity.x, 2.0f);
-    EXPECT_FLOAT_EQ(p.velocity.y, 3.0f);
-    EXPECT_FALSE(p.somersault || p.onGround);
-    EXPECT_EQ(p.facing, 1);
-    EXPECT_EQ(sounds(), std::vector<std::string>{"vanta_hurt"});
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.form << " " << c.sourceDx);
+        p.reset();
+        p.form = c.form;
+        p.facing = c.facingBefore;
+        p.somersault = p.onGround = true;
+        p.velocity = makeVector3(0.5f, -2, 0);
+        p.hurt(10, makeVector3(100 + c.sourceDx, 90, 0));
+        EXPECT_EQ(p.health, 89);
+        EXPECT_EQ(p.invulnerableTimer, c.invulnerable);
+        EXPECT_FLOAT_EQ(p.velocity.x, c.vx);
+        EXPECT_FLOAT_EQ(p.velocity.y, c.vy);
+        EXPECT_EQ(p.facing, c.facing);
+        EXPECT_FALSE(p.onGround || (c.form == kVanta && p.somersault));
+        EXPECT_EQ(sounds(), std::vector<std::string>{c.sound});
 
-    // Invulnerable to its last step: nothing at all, not even the sound.
-    p.invulnerableTimer = 1;
-    p.hurt(15, makeVector3(120, 100, 0));
-    EXPECT_EQ(p.health, 84);
-    EXPECT_FLOAT_EQ(p.velocity.x, 2.0f);
-    EXPECT_TRUE(sounds().empty());
-
-    p.invulnerableTimer = 0;
-    p.hurt(1, makeVector3(100.01f, 100, 0));
-    EXPECT_FLOAT_EQ(p.velocity.x, -2.0f);
-}
-
-TEST_F(PlayerObject, GearboyHitTurnsTowardSourceAndLevelSourceTurnsLeft) {
-    Player& p = *player_;
-    p.velocity = makeVector3(0.5f, -2, 0);
-    p.hurt(10, makeVector3(100, 90, 0));
-    EXPECT_EQ(p.facing, 1);
-    EXPECT_EQ(p.invulnerableTimer, 150);
-    EXPECT_EQ(p.health, 89);
-    EXPECT_FLOAT_EQ(p.velocity.x, 0.5f);  // only y changes
-    EXPECT_FLOAT_EQ(p.velocity.y, 1.0f);
-    EXPECT_EQ(p.hurtPosition.x, 100.0f);
-    EXPECT_EQ(sounds(), std::vector<std::string>{"gearboy_hurt"});
-
-    p.invulnerableTimer = 0;
-    p.facing = 1;
-    p.hurt(10, makeVector3(100.5f, 90, 0));
-    EXPECT_EQ(p.facing, 0);
+        // Invulnerable to its last step: nothing at all, not even the sound.
+        p.invulnerableTimer = 1;
+        p.hurt(10, makeVector3(0, 0, 0));
+        EXPECT_EQ(p.health, 89);
+        EXPECT_TRUE(sounds().empty());
+    }
 }
 
 TEST_F(PlayerObject, HealthNeverEndsAStepBelowZero) {
@@ -84,7 +77,7 @@ TEST_F(PlayerObject, DrawingBlendsBetweenStepsAndSetPositionSkipsTheBlend) {
     EXPECT_NEAR(drawn(0.25f)[0].y, y0 * 0.75f + y1 * 0.25f, 1e-4);
 }
 
-TEST_F(PlayerObject, VantaFigureBlinksOneStepInFive) {
+TEST_F(PlayerObject, VantaBlinksOneStepInFiveAndMirrorsOnlyStandingOrCurling) {
     Player& p = *player_;
     p.form = kVanta;
     p.legFrame = 2;
@@ -92,53 +85,42 @@ TEST_F(PlayerObject, VantaFigureBlinksOneStepInFive) {
     p.facing = 1;
     for (int timer = 91; timer >= 0; --timer) {
         p.invulnerableTimer = timer;
-        const std::vector<DrawnSprite> sprites = drawn(1);
-        ASSERT_EQ(sprites.size(), timer % 5 == 0 ? 2u : 0u) << "timer " << timer;
+        ASSERT_EQ(drawn(1).size(), timer % 5 == 0 ? 2u : 0u) << "timer " << timer;
     }
-    const std::vector<DrawnSprite> sprites = drawn(1);
+    std::vector<DrawnSprite> sprites = drawn(1);
     EXPECT_EQ(sprites[0].frame, 2);
     EXPECT_FLOAT_EQ(sprites[0].y, 92.0f);
     EXPECT_EQ(sprites[1].frame, 8);
     EXPECT_FLOAT_EQ(sprites[1].y, 108.0f);
     EXPECT_TRUE(sprites[0].flipped && sprites[1].flipped);
-}
 
-TEST_F(PlayerObject, VantaPosesMirrorOnlyWhenStandingOrCurling) {
-    Player& p = *player_;
-    p.form = kVanta;
-    p.facing = 1;
     p.ball = true;
     p.bodyFrame = 19;
-    p.animCounter = 100;  // rolled
-    std::vector<DrawnSprite> sprites = drawn(1);
+    p.animCounter = 100;  // rolled: one sprite, never mirrored
+    sprites = drawn(1);
     ASSERT_EQ(sprites.size(), 1u);
     EXPECT_FALSE(sprites[0].flipped);
     EXPECT_EQ(sprites[0].frame, 19);
-    EXPECT_FLOAT_EQ(sprites[0].y, 92.0f);
-
     p.animCounter = 101;  // still curling: two mirrored halves
     sprites = drawn(1);
     ASSERT_EQ(sprites.size(), 2u);
     EXPECT_TRUE(sprites[0].flipped);
 
-    // The somersault turns both halves about the position, 15 units apart.
+    // The somersault turns both halves about the position, 15 units apart,
+    // its spin blended between steps like the position.
     p.ball = false;
     p.somersault = true;
     p.somersaultAngle = 1.0f;
-    sprites = drawn(1);
+    p.previousSomersaultAngle = 0.6f;
+    sprites = drawn(0.25f);
     ASSERT_EQ(sprites.size(), 2u);
     EXPECT_EQ(sprites[0].frame, 17);
     EXPECT_EQ(sprites[1].frame, 16);
-    EXPECT_NEAR(sprites[1].x - sprites[0].x, 15 * std::sin(1.0f), 1e-3);
-    EXPECT_NEAR(sprites[1].y - sprites[0].y, 15 * std::cos(1.0f), 1e-3);
+    EXPECT_NEAR(sprites[1].x - sprites[0].x, 15 * std::sin(0.7f), 1e-3);
+    EXPECT_NEAR(sprites[1].y - sprites[0].y, 15 * std::cos(0.7f), 1e-3);
     EXPECT_NEAR(sprites[0].x + sprites[1].x, 200.0f, 1e-3);
-    EXPECT_NEAR(sprites[0].rotation, -1.0f * 360 / 6.2831855f, 1e-3);
-    EXPECT_FALSE(sprites[0].flipped || sprites[1].flipped);
-
-    // Between steps the spin is blended like the position.
-    p.previousSomersaultAngle = 0.6f;
-    sprites = drawn(0.25f);
     EXPECT_NEAR(sprites[0].rotation, -0.7f * 360 / 6.2831855f, 1e-3);
+    EXPECT_FALSE(sprites[0].flipped || sprites[1].flipped);
 }
 
 TEST_F(PlayerObject, GearboyBlinksFiveStepsAndShowsTheHitBurstWhileStunned) {
@@ -158,7 +140,7 @@ TEST_F(PlayerObject, GearboyBlinksFiveStepsAndShowsTheHitBurstWhileStunned) {
     EXPECT_EQ(sprites[0].frame, 3);
 
     // Stunned (the first 60 steps of a hit): the figure stands on its
-    // position, and the hit burst plays forward where the hit came from.
+    // position, and the hit burst plays forward where the hit was.
     p.hurtPosition = makeVector3(70, 60, 0);
     std::vector<int> bursts;
     for (int timer = 150; timer > 90; --timer) {

@@ -85,6 +85,17 @@ void WorldFixture::TearDown() {
     scratch.reset();
 }
 
+TestRoom floorRoom(const std::string& name, int gridX, int gridY) {
+    TestRoom t;
+    t.name = name;
+    t.gridX = gridX;
+    t.gridY = gridY;
+    t.solid.assign(14, "");
+    t.solid.push_back(std::string(20, '#'));
+    t.start = makeVector3(100, 20, 0);
+    return t;
+}
+
 void writeTestRooms(const std::string& folder, std::vector<TestRoom>& rooms) {
     MapFile map;
     for (TestRoom& t : rooms) {

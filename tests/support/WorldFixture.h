@@ -37,6 +37,10 @@ struct TestRoom {
     Vector3 featurePos = makeVector3(0, 0, 0);
 };
 
+// A one-cell room at (gridX, gridY) with solid ground along its bottom row
+// (top at y 15) and its start at (100, 20).
+TestRoom floorRoom(const std::string& name, int gridX = 0, int gridY = 0);
+
 // Writes the rooms (the first is section 0) and their map, test.map, into a
 // folder.
 void writeTestRooms(const std::string& folder, std::vector<TestRoom>& rooms);

@@ -4,6 +4,8 @@
 
 #include <algorithm>
 
+#include "enemies/Enemy.h"
+#include "enemies/EnemyList.h"
 #include "particles/ParticleSystem.h"
 #include "support/WorldFixture.h"
 
@@ -15,12 +17,9 @@ class RoomEvents : public WorldFixture {
   protected:
     // An ordinary room at grid (0, 0), the bridge room (2 x 4 cells) east of
     // it with a ledge on row 45, and the dragon room (3 x 1) east of that.
-    // The bridge's first stage (type 0) spans columns 12..15, its second
-    // (type 1) columns 16..19, unless `firstStage` is false.
-    void buildScriptedRooms(bool firstStage = true) {
-        TestRoom plain;
-        plain.name = "plain.sec";
-        plain.solid = std::vector<std::string>(15, "");
+    // The bridge's first stage (breakable blocks) spans columns 12..15, its
+    // second (flush targets) columns 16..19.
+    void buildScriptedRooms() {
         TestRoom bridge;
         bridge.name = "bridge_and_under.sec";
         bridge.gridX = 1;
@@ -28,14 +27,11 @@ class RoomEvents : public WorldFixture {
         bridge.heightCells = 4;
         bridge.solid = std::vector<std::string>(60, "");
         std::string ledge(40, '#');
-        for (int c = 12; c <= 19; ++c) ledge[c] = (c <= 15 && firstStage) ? 'B' : 'F';
+        for (int c = 12; c <= 19; ++c) ledge[c] = c <= 15 ? 'B' : 'F';
         bridge.solid[60 - 1 - 45] = ledge;
-        TestRoom dragon;
-        dragon.name = "dragon_fight_room.sec";
-        dragon.gridX = 3;
+        TestRoom dragon = floorRoom("dragon_fight_room.sec", 3);
         dragon.widthCells = 3;
-        dragon.solid = std::vector<std::string>(15, "");
-        build({plain, bridge, dragon});
+        build({floorRoom("plain.sec"), bridge, dragon});
     }
     void enter(int gridX, float x, float y) {
         ASSERT_TRUE(world->changeRoom(gridX, 0));
@@ -117,36 +113,32 @@ TEST_F(RoomEvents, TheBridgeComesDownInTwoStagesAndStaysDown) {
     EXPECT_NE(world->tileAt(kSolidLayer, 11, 45), 0);  // the rest of the ledge
 }
 
-TEST_F(RoomEvents, ABridgeWithoutFirstStageBlocksStillCrashesAndLocksTheMusic) {
-    buildScriptedRooms(false);
-    enter(1, 100, 760);
-    takeAudio();
-    world->crushStage = 1;
-    stepWorld(1);
-    EXPECT_EQ(world->crushStage, 2);
-    EXPECT_TRUE(world->bridgeCollapsed);
-    EXPECT_TRUE(world->musicLocked);
-    EXPECT_EQ(world->musicTrack, 2);
-    EXPECT_EQ(playsOf(takeAudio(), "play big_crush 100"), 1);
-}
-
-TEST_F(RoomEvents, NoBubblesRiseInTheFloodedRoomOnceDrained) {
-    TestRoom flooded;
-    flooded.name = "fernvale_vertical.sec";
-    flooded.solid = std::vector<std::string>(15, "");
-    TestRoom plain;
-    plain.name = "plain.sec";
-    plain.gridX = 1;
-    plain.solid = flooded.solid;
-    build({plain, flooded});
+// The flooded room's bubbles and rakas live in its water: once it is
+// drained, neither comes back (the other kinds of enemy still do).
+TEST_F(RoomEvents, TheDrainedFloodedRoomHasNoBubblesAndNoRakas) {
+    TestRoom flooded = floorRoom("fernvale_vertical.sec");
+    flooded.room.enemies = {EnemyEntry{makeVector3(100, 60, 0), kRaka, 0},
+                            EnemyEntry{makeVector3(200, 60, 0), kRaka, 1},
+                            EnemyEntry{makeVector3(150, 200, 0), kSwoop, 0}};
+    build({floorRoom("plain.sec", 1), flooded});
+    auto kindsHere = [&] {
+        std::vector<int> kinds;
+        for (int slot = 0; slot < EnemyList::kCapacity; ++slot) {
+            if (const Enemy* e = world->getEnemies()->enemyAt(slot)) kinds.push_back(e->kind);
+        }
+        return kinds;
+    };
     ASSERT_TRUE(world->changeRoom(0, 0));
     ASSERT_TRUE(player->inWater);
+    EXPECT_EQ(kindsHere(), (std::vector<int>{kRaka, kRaka, kSwoop}));
     stepWorld(1000);  // about one bubble in 101 steps
     EXPECT_GT(world->getParticles()->activeCount(), 0);
+
     world->waterDrained = true;
     ASSERT_TRUE(world->changeRoom(1, 0));
     ASSERT_TRUE(world->changeRoom(0, 0));
     EXPECT_FALSE(player->inWater);
+    EXPECT_EQ(kindsHere(), (std::vector<int>{kSwoop}));
     stepWorld(1000);
     EXPECT_EQ(world->getParticles()->activeCount(), 0);
 }

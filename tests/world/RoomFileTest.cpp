@@ -65,17 +65,13 @@ TEST(RoomFile, OneCellRoomHasTheDocumentedOffsets) {
     EXPECT_EQ(back.blocks.at(0).type, 2);
     EXPECT_EQ(back.enemies.at(0).flag, 1);
     EXPECT_FLOAT_EQ(back.featurePos.x, 100.0f);
-}
 
-TEST(RoomFile, EmptyListsLoad) {
-    RoomFile room = oneCellRoom();
-    room.enemies.clear();
-    room.blocks.clear();
-    RoomFile back;
-    const std::vector<std::uint8_t> bytes = serializeRoomFile(room);
-    ASSERT_TRUE(parseRoomFile(bytes.data(), bytes.size(), back, nullptr));
-    EXPECT_TRUE(back.enemies.empty());
-    EXPECT_TRUE(back.blocks.empty());
+    RoomFile bare = oneCellRoom();
+    bare.enemies.clear();
+    bare.blocks.clear();
+    const std::vector<std::uint8_t> empty = serializeRoomFile(bare);
+    ASSERT_TRUE(parseRoomFile(empty.data(), empty.size(), back, nullptr));
+    EXPECT_TRUE(back.enemies.empty() && back.blocks.empty());
 }
 
 TEST(RoomFile, DamagedRoomsAreRefusedWithAReason) {
@@ -102,9 +98,30 @@ TEST(RoomFile, DamagedRoomsAreRefusedWithAReason) {
     EXPECT_NE(error.find("negative enemy count"), std::string::npos);
     EXPECT_FALSE(parses(patched(L + 26, 1000000), &error));
     EXPECT_NE(error.find("more than the file holds"), std::string::npos);
-    EXPECT_FALSE(parses(patched(L + 30 + 17, 2)));               // block count too big
-    EXPECT_FALSE(parses(patched(L + 30 + 17 + 4, 20), &error));  // block column off the room
-    EXPECT_NE(error.find("outside the room"), std::string::npos);
+    EXPECT_FALSE(parses(patched(L + 30 + 17, 2)));  // block count too big
+
+    // A block names a tile the World writes to: every tile of the room, up
+    // to the last row and column, and nothing beyond; and no more blocks
+    // than any real room has.
+    struct Block {
+        int column, row;
+        bool inside;
+    };
+    for (const Block b : {Block{0, 0, true}, Block{19, 14, true}, Block{19, 15, false},
+                          Block{20, 14, false}, Block{0, -1, false}, Block{-1, 0, false}}) {
+        RoomFile room = oneCellRoom();
+        room.blocks = {BlockEntry{b.column, b.row, 0}};
+        EXPECT_EQ(parses(serializeRoomFile(room), &error), b.inside) << b.column << ", " << b.row;
+        if (!b.inside) {
+            EXPECT_NE(error.find("outside the room"), std::string::npos) << error;
+        }
+    }
+    RoomFile crowded = oneCellRoom();
+    crowded.blocks.assign(kMaxRoomBlocks, BlockEntry{1, 1, 0});
+    EXPECT_TRUE(parses(serializeRoomFile(crowded), &error)) << error;
+    crowded.blocks.push_back(BlockEntry{1, 1, 0});
+    EXPECT_FALSE(parses(serializeRoomFile(crowded), &error));
+    EXPECT_NE(error.find("block count"), std::string::npos) << error;
 }
 
 TEST(MapFile, SectionsRoundTripAndDamagedMapsAreRefused) {
@@ -178,14 +195,4 @@ TEST(RoomFile, PositionsThatAreNotNumbersNearTheRoomAreRefused) {
     edge.startPos = makeVector3(-320, -240, 0);
     edge.enemies.push_back(EnemyEntry{makeVector3(320 + 320, 240 + 240, 0), 0, 0});
     EXPECT_TRUE(parses(serializeRoomFile(edge), &error)) << error;
-}
-
-TEST(RoomFile, ABlockListBeyondAnyRealRoomIsRefused) {
-    RoomFile room = oneCellRoom();
-    room.blocks.assign(kMaxRoomBlocks, BlockEntry{1, 1, 0});
-    std::string error;
-    EXPECT_TRUE(parses(serializeRoomFile(room), &error)) << error;
-    room.blocks.push_back(BlockEntry{1, 1, 0});
-    EXPECT_FALSE(parses(serializeRoomFile(room), &error));
-    EXPECT_NE(error.find("block count"), std::string::npos) << error;
 }
