@@ -22,6 +22,8 @@ void fillRoom(TestRoom& t) {
     room.height = t.heightCells * 15;
     for (auto& layer : room.layers)
         layer.assign(static_cast<std::size_t>(room.width) * room.height, 0);
+    room.layers[0].assign(room.layers[0].size(), t.backTile);
+    room.layers[3].assign(room.layers[3].size(), t.nearTile);
     for (std::size_t line = 0; line < t.solid.size(); ++line) {
         const int row = room.height - 1 - static_cast<int>(line);
         for (std::size_t column = 0; column < t.solid[line].size(); ++column) {

@@ -35,6 +35,8 @@ struct TestRoom {
     Vector3 start = makeVector3(40, 40, 0);
     bool feature = false;
     Vector3 featurePos = makeVector3(0, 0, 0);
+    std::int32_t backTile = 0;  // fills layer 0
+    std::int32_t nearTile = 0;  // fills layer 3
 };
 
 // A one-cell room at (gridX, gridY) with solid ground along its bottom row

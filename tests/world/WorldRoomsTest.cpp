@@ -112,11 +112,14 @@ TEST_F(WorldRooms, NamedRoomsTakeTheirSheetDarknessMusicAndEvents) {
 }
 
 TEST_F(WorldRooms, TheFloodedRoomSetsItsWaterColoursAndMusicUntilDrained) {
-    build({floorRoom("centre.sec"), floorRoom("fernvale_vertical.sec", 1),
-           floorRoom("bridge_and_under.sec", 2)});
+    TestRoom flooded = floorRoom("fernvale_vertical.sec", 1);
+    flooded.backTile = kWaterBackTile;
+    flooded.nearTile = kWaterSurfaceTile;
+    build({floorRoom("centre.sec"), flooded, floorRoom("bridge_and_under.sec", 2)});
     world->musicTrack = 1;
     ASSERT_TRUE(world->changeRoom(1, 0));
     EXPECT_TRUE(player->inWater);
+    EXPECT_EQ(world->tileAt(0, 5, 5), kWaterBackTile);
     EXPECT_FLOAT_EQ(graphics->baseRed(), 0.6f);
     EXPECT_FLOAT_EQ(graphics->baseBlue(), 1.0f);
     EXPECT_EQ(world->musicTrack, 0);
@@ -142,6 +145,9 @@ TEST_F(WorldRooms, TheFloodedRoomSetsItsWaterColoursAndMusicUntilDrained) {
     EXPECT_FALSE(player->inWater);
     EXPECT_EQ(world->musicTrack, 2);
     EXPECT_TRUE(takeAudio().empty());
+    // And it looks dry: cave wall where the water was, no surface line.
+    EXPECT_EQ(world->tileAt(0, 5, 5), kDryBackTile);
+    EXPECT_EQ(world->tileAt(3, 5, 5), 0);
 }
 
 TEST_F(WorldRooms, TheFeatureIsTheBallInTheStartRoomAStationInTheSaveRoomAndGoneOnceTaken) {
