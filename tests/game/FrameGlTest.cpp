@@ -1,6 +1,6 @@
 // A whole frame drawn with the game's own objects under the offscreen driver
-// and checked by its pixels: the HUD, the blinking "READY", the fade overlay
-// and the letterbox bars of a wider window.
+// and checked by its pixels: the HUD, the blinking "READY", "PAUSED" and
+// "GAME OVER", the fade overlay and the letterbox bars of a wider window.
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -82,6 +82,25 @@ TEST_F(FrameGl, HudDigitsAndABlinkingReady) {
     ASSERT_TRUE(drawFrame(game));
     readScreen();
     EXPECT_EQ(brightInView(142, 140, 182, 148), 0);
+}
+
+TEST_F(FrameGl, PausedAndGameOverAreSaid) {
+    game.world->freezeTimer = 0;
+    ASSERT_TRUE(drawFrame(game));
+    readScreen();
+    const int quiet = brightInView(120, 118, 200, 148);
+
+    game.paused = true;
+    ASSERT_TRUE(drawFrame(game));
+    readScreen();
+    EXPECT_GT(brightInView(136, 140, 184, 148), 20 + quiet);  // "PAUSED"
+    game.paused = false;
+
+    game.gameOver = true;
+    ASSERT_TRUE(drawFrame(game));
+    readScreen();
+    EXPECT_GT(brightInView(124, 140, 196, 148), 30);  // "GAME OVER"
+    EXPECT_GT(brightInView(130, 120, 190, 128), 15);  // "press fire"
 }
 
 TEST_F(FrameGl, AFullFadeHidesTheRoomButNotTheHudAndAWiderWindowGetsBars) {
