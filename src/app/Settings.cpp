@@ -6,11 +6,12 @@
 #include <cstring>
 #include <vector>
 
-const char* const kDefaultSettingsText = "refresh_rate = 75\nfilter = false\n";
+const char* const kDefaultSettingsText =
+    "refresh_rate = 75\nfilter = false\ninteger_scale = false\n";
 
 namespace {
 
-// The settings file is two short lines; what lies beyond this is never read.
+// The settings file is a few short lines; what lies beyond this is never read.
 constexpr std::size_t kMaxSettingsBytes = 64 * 1024;
 
 std::string lineAt(const std::string& text, int index) {
@@ -50,16 +51,19 @@ Settings parseSettings(const std::string& text) {
         }
     }
 
-    const std::string line2 = lineAt(text, 1);
-    settings.textureFiltering =
-        std::sscanf(line2.c_str(), "%99s %c %99s", key, &separator, value) == 3 &&
-        std::strcmp(value, "true") == 0;
+    auto isTrue = [&](int line) {
+        return std::sscanf(lineAt(text, line).c_str(), "%99s %c %99s", key, &separator, value) ==
+                   3 &&
+               std::strcmp(value, "true") == 0;
+    };
+    settings.textureFiltering = isTrue(1);
+    settings.integerScaling = isTrue(2);
     return settings;
 }
 
 Settings loadSettings(const std::string& path) {
     if (std::FILE* file = std::fopen(path.c_str(), "r")) {
-        // Only the first two lines matter; a huge file is read no further
+        // Only the first lines matter; a huge file is read no further
         // than this.
         std::vector<char> buffer(kMaxSettingsBytes);
         const std::size_t n = std::fread(buffer.data(), 1, buffer.size(), file);

@@ -2,13 +2,17 @@
 
 #include <string>
 
-// The two settings of "config.txt", read positionally (the key words are not
+// The settings of "config.txt", read positionally (the key words are not
 // compared):
 //   refresh_rate = 75     the display rate in hertz the game is drawn at
 //   filter = false        "true" (exactly) smooths the scaled picture
+//   integer_scale = false "true" (exactly) scales the picture by whole steps
+// Files with only the first two lines stay valid: a missing line is its
+// default.
 struct Settings {
     int refreshRate = 75;
     bool textureFiltering = false;
+    bool integerScaling = false;
 };
 
 constexpr int kDefaultRefreshRate = 75;

@@ -60,11 +60,13 @@ bool createGameWindow(GameWindow& gameWindow, const char* title, int width, int 
     }
     gameWindow.videoStarted = true;
 
+    // Without the exact mode, full screen covers the desktop as it is: no
+    // message, since no modern panel offers 640 x 480.
     SDL_DisplayMode mode{};
     if (gameWindow.fullscreenMode &&
         !findFullscreenMode(width, height, fullscreenFrequency(refreshRate), mode)) {
-        report(gameWindow.reporter, "Fullscreen Mode Failed.", "ERROR", BoxIcon::Exclamation);
         gameWindow.fullscreenMode = false;
+        gameWindow.desktopFullscreen = true;
     }
 
     // A legacy (compatibility) context, double-buffered, 32-bit colour and a
@@ -83,6 +85,7 @@ bool createGameWindow(GameWindow& gameWindow, const char* title, int width, int 
                          SDL_WINDOW_OPENGL | SDL_WINDOW_HIDDEN | SDL_WINDOW_ALLOW_HIGHDPI);
     if (!gameWindow.window) return fail(gameWindow, "Window Creation Error.");
 
+    SDL_SetWindowMinimumSize(gameWindow.window, width, height);
     if (gameWindow.fullscreenMode) {
         if (SDL_SetWindowDisplayMode(gameWindow.window, &mode) != 0 ||
             SDL_SetWindowFullscreen(gameWindow.window, SDL_WINDOW_FULLSCREEN) != 0) {
@@ -91,13 +94,14 @@ bool createGameWindow(GameWindow& gameWindow, const char* title, int width, int 
             gameWindow.fullscreenMode = false;
         }
     }
-    if (gameWindow.fullscreenMode) {
-        SDL_ShowCursor(SDL_DISABLE);
-    } else {
-        SDL_SetWindowResizable(gameWindow.window, SDL_TRUE);
-        SDL_SetWindowMinimumSize(gameWindow.window, width, height);
-        SDL_ShowCursor(SDL_ENABLE);
+    if (gameWindow.desktopFullscreen &&
+        SDL_SetWindowFullscreen(gameWindow.window, SDL_WINDOW_FULLSCREEN_DESKTOP) != 0) {
+        reportSdlError();  // a window it is, then; nothing the player must act on
+        gameWindow.desktopFullscreen = false;
     }
+    const bool fullscreen = gameWindow.fullscreenMode || gameWindow.desktopFullscreen;
+    SDL_SetWindowResizable(gameWindow.window, fullscreen ? SDL_FALSE : SDL_TRUE);
+    SDL_ShowCursor(fullscreen ? SDL_DISABLE : SDL_ENABLE);
 
     gameWindow.context = SDL_GL_CreateContext(gameWindow.window);
     if (!gameWindow.context) return fail(gameWindow, "Can't Create A GL Rendering Context.");
@@ -112,8 +116,23 @@ bool createGameWindow(GameWindow& gameWindow, const char* title, int width, int 
     return true;
 }
 
+bool toggleFullscreen(GameWindow& gameWindow) {
+    const bool fullscreen = gameWindow.fullscreenMode || gameWindow.desktopFullscreen;
+    if (SDL_SetWindowFullscreen(gameWindow.window,
+                                fullscreen ? 0 : SDL_WINDOW_FULLSCREEN_DESKTOP) != 0) {
+        reportSdlError();
+        return false;
+    }
+    gameWindow.fullscreenMode = false;
+    gameWindow.desktopFullscreen = !fullscreen;
+    SDL_SetWindowResizable(gameWindow.window, fullscreen ? SDL_TRUE : SDL_FALSE);
+    SDL_ShowCursor(fullscreen ? SDL_ENABLE : SDL_DISABLE);
+    resizeToDrawable(gameWindow);
+    return true;
+}
+
 void releaseGameWindow(GameWindow& gameWindow) {
-    if (gameWindow.fullscreenMode && gameWindow.window) {
+    if ((gameWindow.fullscreenMode || gameWindow.desktopFullscreen) && gameWindow.window) {
         SDL_SetWindowFullscreen(gameWindow.window, 0);
         SDL_ShowCursor(SDL_ENABLE);
     }
@@ -165,9 +184,14 @@ void handleWindowEvent(GameWindow& gameWindow, const SDL_Event& event) {
                 if (event.type == SDL_KEYDOWN && event.key.keysym.scancode == SDL_SCANCODE_ESCAPE) {
                     gameWindow.escapePressed = true;
                 }
-                if (event.type == SDL_KEYDOWN && !event.key.repeat &&
-                    event.key.keysym.scancode == SDL_SCANCODE_P) {
-                    gameWindow.pausePressed = true;
+                if (event.type == SDL_KEYDOWN && !event.key.repeat) {
+                    const SDL_Scancode code = event.key.keysym.scancode;
+                    const bool alt = (event.key.keysym.mod & KMOD_ALT) != 0;
+                    if (code == SDL_SCANCODE_P) gameWindow.pausePressed = true;
+                    if (code == SDL_SCANCODE_F11 || (alt && code == SDL_SCANCODE_RETURN)) {
+                        gameWindow.fullscreenToggled = true;
+                    }
+                    if (code == SDL_SCANCODE_F12) gameWindow.screenshotPressed = true;
                 }
             }
             break;

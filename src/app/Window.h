@@ -4,18 +4,22 @@
 
 class Reporter;
 
-// The game window and its OpenGL context, over SDL; the program entry owns it. The game always asks
-// for full screen at 640 x 480 and falls back to a resizable window of that
-// size when the display cannot switch. Whatever the drawable's size, the
-// logical drawing space is 640 x 480 with y growing downwards.
+// The game window and its OpenGL context, over SDL; the program entry owns
+// it. Full screen is 640 x 480 at the configured rate when the display has
+// that mode, and otherwise (as on any modern panel) a borderless window over
+// the whole desktop with the picture letterboxed; a window is resizable, at
+// least 640 x 480. Alt+Enter and F11 switch between window and full screen.
+// Whatever the drawable's size, the logical drawing space is 640 x 480 with y
+// growing downwards.
 struct GameWindow {
     const Reporter* reporter = nullptr;  // where failures are shown
     SDL_Window* window = nullptr;
     SDL_GLContext context = nullptr;
     bool videoStarted = false;
-    bool fullscreenMode = false;  // the display mode is changed for full screen
-    bool windowActive = true;     // false while minimised
-    bool quitRequested = false;   // the window was closed
+    bool fullscreenMode = false;     // the display mode is changed for full screen
+    bool desktopFullscreen = false;  // full screen over the desktop, no mode change
+    bool windowActive = true;        // false while minimised
+    bool quitRequested = false;      // the window was closed
     bool swapControlAvailable = false;
     bool keys[SDL_NUM_SCANCODES] = {};
     // Escape went down since the loop last looked: a tap whose release comes
@@ -25,6 +29,8 @@ struct GameWindow {
     // the keyboard's focus or was minimised (the game pauses itself).
     bool pausePressed = false;
     bool focusLost = false;
+    bool fullscreenToggled = false;  // Alt+Enter or F11
+    bool screenshotPressed = false;  // F12
 };
 
 // The full-screen frequency asked for: the configured rate, at least 60 Hz.
@@ -35,6 +41,10 @@ int fullscreenFrequency(int refreshRate);
 // made, shows the failure's message box and returns false.
 bool createGameWindow(GameWindow& window, const char* title, int width, int height, int bits,
                       int refreshRate, bool tryFullscreen);
+
+// Switches between a window and full screen over the desktop (leaving a
+// changed display mode too); false, and no change, when the display refuses.
+bool toggleFullscreen(GameWindow& window);
 
 // Undoes every step of createGameWindow that was reached, in reverse order.
 void releaseGameWindow(GameWindow& window);

@@ -79,6 +79,26 @@ struct Session {
     }
 };
 
+// F12: the frame just drawn, into the next free numbered file; says where,
+// or why not (the game goes on either way).
+// Where the picture lies in the window's drawable.
+PictureArea windowPicture(const GameState& game, const GameWindow& window) {
+    int width = 0, height = 0;
+    SDL_GL_GetDrawableSize(window.window, &width, &height);
+    return pictureArea(game.services, width, height);
+}
+
+void saveNumberedScreenshot(const GameState& game, const GameWindow& window) {
+    const std::string path = numberedScreenshotPath(screenshotFolder());
+    std::string error = path.empty() ? "every numbered name is taken" : "";
+    if (!path.empty() && saveScreenshot(window.window, windowPicture(game, window), path, &error)) {
+        std::printf("quasarine: screenshot saved to %s\n", path.c_str());
+        std::fflush(stdout);
+    } else {
+        std::fprintf(stderr, "quasarine: cannot save a screenshot: %s\n", error.c_str());
+    }
+}
+
 int displayRefreshRate(const GameWindow& window) {
     SDL_DisplayMode mode;
     if (SDL_GetWindowDisplayMode(window.window, &mode) != 0) return 0;
@@ -102,6 +122,8 @@ void runWindowed(GameState& game, GameWindow& window, const CommandLine& options
         if (window.pausePressed) setPaused(game, !game.paused);
         if (window.focusLost) setPaused(game, true);
         window.pausePressed = window.focusLost = false;
+        if (window.fullscreenToggled) toggleFullscreen(window);
+        window.fullscreenToggled = false;
 
         // Idle pass: one update, one draw, one swap.
         if (!updateGame(game)) break;
@@ -116,10 +138,13 @@ void runWindowed(GameState& game, GameWindow& window, const CommandLine& options
         // Escape ends the game after the update, without showing the frame.
         if (window.keys[SDL_SCANCODE_ESCAPE] || window.escapePressed) break;
 
+        if (drew && window.screenshotPressed) saveNumberedScreenshot(game, window);
+        window.screenshotPressed = false;
         const bool lastFrame = drew && options.frames > 0 && framesDrawn >= options.frames;
         if (lastFrame && !options.screenshotPath.empty()) {
             std::string error;
-            if (!saveScreenshot(window.window, options.screenshotPath, &error)) {
+            if (!saveScreenshot(window.window, windowPicture(game, window), options.screenshotPath,
+                                &error)) {
                 session.writeError =
                     "cannot save the screenshot " + options.screenshotPath + ": " + error;
             }
@@ -210,6 +235,7 @@ int main(int argc, char** argv) {
                          window.swapControlAvailable, settings.refreshRate);
         GameServices services = headlessServices(*input, seed);
         services.textureFiltering = settings.textureFiltering;
+        services.integerScaling = settings.integerScaling;
         services.reporter = &reporter;
         services.frameRate = pacer.rate();
         if (!options.headless) {

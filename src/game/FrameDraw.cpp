@@ -1,6 +1,7 @@
 // Drawing one frame: the room and actors into the 320 x 240 off-screen view,
 // the fade, darkness and HUD over it, then the view copied into a texture and
 // shown scaled over the window (waving under water).
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 
@@ -75,24 +76,13 @@ void drawHud(const GameState& g, Graphics& graphics, const World& world) {
     }
 }
 
-// Where the 640 x 480 picture goes in the drawable: as large as fits at 4:3,
-// centred, with black bars.
-void letterbox(const GameState& g, int& x, int& y, int& width, int& height) {
+// The drawable's size, and the picture's place in it.
+PictureArea letterbox(const GameState& g) {
     int drawableWidth = 640, drawableHeight = 480;
-    if (g.services.drawableSize) {
-        g.services.drawableSize(drawableWidth, drawableHeight);
-    }
-    if (drawableWidth * 3 > drawableHeight * 4) {
-        height = drawableHeight;
-        width = drawableHeight * 4 / 3;
-    } else {
-        width = drawableWidth;
-        height = drawableWidth * 3 / 4;
-    }
-    x = (drawableWidth - width) / 2;
-    y = (drawableHeight - height) / 2;
+    if (g.services.drawableSize) g.services.drawableSize(drawableWidth, drawableHeight);
     // The whole drawable is cleared to black first, bars included.
     g.services.gl->viewport(0, 0, drawableWidth, drawableHeight);
+    return pictureArea(g.services, drawableWidth, drawableHeight);
 }
 
 void drawScreenQuad(const GlApi& gl) {
@@ -140,6 +130,27 @@ void drawWaveGrid(const GameState& g, const GlApi& gl) {
 
 }  // namespace
 
+PictureArea pictureArea(const GameServices& services, int drawableWidth, int drawableHeight) {
+    PictureArea area{};
+    if (drawableWidth * 3 > drawableHeight * 4) {
+        area.height = drawableHeight;
+        area.width = drawableHeight * 4 / 3;
+    } else {
+        area.width = drawableWidth;
+        area.height = drawableWidth * 3 / 4;
+    }
+    if (services.integerScaling) {
+        // The 320 x 240 picture at the largest whole scale that fits (at least
+        // 1), so every pixel is the same size.
+        const int scale = std::max(1, std::min(drawableWidth / 320, drawableHeight / 240));
+        area.width = 320 * scale;
+        area.height = 240 * scale;
+    }
+    area.x = (drawableWidth - area.width) / 2;
+    area.y = (drawableHeight - area.height) / 2;
+    return area;
+}
+
 bool drawFrame(GameState& g) {
     Graphics& graphics = *g.graphics;
     World& world = *g.world;
@@ -167,10 +178,9 @@ bool drawFrame(GameState& g) {
     gl.bindTexture(GL_TEXTURE_2D, g.captureTexture);
     gl.copyTexImage2D(GL_TEXTURE_2D, 0, GL_RGB, 0, 0, kAreaWidth, kAreaHeight, 0);
 
-    int x = 0, y = 0, width = 640, height = 480;
-    letterbox(g, x, y, width, height);
+    const PictureArea area = letterbox(g);
     gl.clear(GL_COLOR_BUFFER_BIT);
-    gl.viewport(x, y, width, height);
+    gl.viewport(area.x, area.y, area.width, area.height);
     gl.matrixMode(GL_PROJECTION);
     gl.loadIdentity();
     gl.ortho(0, 640, 480, 0, 0.5, -100);

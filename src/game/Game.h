@@ -31,6 +31,7 @@ struct GameServices {
     const GlApi* gl = nullptr;
     InputDevice* input = nullptr;
     bool textureFiltering = false;       // smooth the scaled-up picture
+    bool integerScaling = false;         // scale the 320 x 240 picture by whole steps only
     const Reporter* reporter = nullptr;  // failures the user must see; null: stderr only
     bool mute = false;                   // open no audio device
     bool headless = false;               // no window: one update step per frame, sounds recorded
@@ -108,6 +109,14 @@ bool InitGame(GameState& game, const GameServices& services);
 // keeping the window, the sound and the pictures: the part of InitGame after
 // the services. The step count runs on.
 bool startPlay(GameState& game);
+// Where the picture lies in a drawable of the given size, in pixels from the
+// bottom left: as large as fits at 4:3 (or at a whole multiple of 320 x 240
+// with integer scaling), centred; the rest is black bars.
+struct PictureArea {
+    int x, y, width, height;
+};
+PictureArea pictureArea(const GameServices& services, int drawableWidth, int drawableHeight);
+
 // Pauses or resumes: while paused no step runs, frames owe nothing, and every
 // sound holds where it is.
 void setPaused(GameState& game, bool paused);

@@ -47,7 +47,17 @@ TEST(Settings, ValuesAreReadPositionallyAndUnusableOnesFallBack) {
         const Settings settings = parseSettings(c.text);
         EXPECT_EQ(settings.refreshRate, c.rate) << c.text;
         EXPECT_EQ(settings.textureFiltering, c.filter) << c.text;
+        EXPECT_FALSE(settings.integerScaling) << c.text;
     }
+}
+
+TEST(Settings, IntegerScalingIsTheThirdLineSoTwoLineFilesStayValid) {
+    EXPECT_TRUE(parseSettings("r = 60\nf = false\ninteger_scale = true\n").integerScaling);
+    EXPECT_FALSE(parseSettings("r = 60\nf = false\ninteger_scale = yes\n").integerScaling);
+    EXPECT_FALSE(parseSettings("r = 60\ninteger_scale = true\n").integerScaling)
+        << "the second line is the filter";
+    const Settings both = parseSettings("r = 60\nf = true\ni = true\n");
+    EXPECT_TRUE(both.textureFiltering && both.integerScaling);
 }
 
 TEST(Settings, MissingFileIsWrittenWithTheDefaultText) {
@@ -56,7 +66,7 @@ TEST(Settings, MissingFileIsWrittenWithTheDefaultText) {
     const Settings settings = loadSettings(path);
     EXPECT_EQ(settings.refreshRate, 75);
     EXPECT_FALSE(settings.textureFiltering);
-    EXPECT_EQ(readTextFile(path), "refresh_rate = 75\nfilter = false\n");
+    EXPECT_EQ(readTextFile(path), "refresh_rate = 75\nfilter = false\ninteger_scale = false\n");
 
     // The file just written reads back the same; an edited one is honoured.
     EXPECT_EQ(loadSettings(path).refreshRate, 75);
