@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds the game and its data into build/, then
 # builds the test suite under AddressSanitizer and UndefinedBehaviorSanitizer
-# into build-tests/ and runs every test.
+# into build-tests/ and runs every test, checks an installed copy and the
+# .deb, and fuzzes each loader briefly.
 set -euo pipefail
 cd "$(dirname "$0")"
 tools/install-deps.sh
@@ -12,5 +13,7 @@ cmake --build build-tests -j "$(nproc)"
 cd build-tests
 ctest --output-on-failure -j "$(nproc)"
 cd ..
+# The installed game runs from anywhere; the .deb holds it.
+tools/check-install.sh
 # Each libFuzzer target briefly on its seeds (skipped without clang).
 tools/fuzz-ci.sh

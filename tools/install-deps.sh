@@ -14,6 +14,8 @@ PACKAGES=(
   # tests and benchmarks
   libgtest-dev libgmock-dev libbenchmark-dev libgl1-mesa-dri libegl1
   xvfb xauth xdotool sox valgrind
+  # packaging: the .deb check
+  file
   # fuzzing: clang's libFuzzer and sanitizer runtimes
   clang libclang-rt-14-dev
 )

@@ -6,12 +6,14 @@
 #include <cstdio>
 #include <cstring>
 #include <ctime>
+#include <filesystem>
 #include <memory>
 #include <optional>
 #include <string>
 
 #include "app/CommandLine.h"
 #include "app/FramePacer.h"
+#include "app/GameFolder.h"
 #include "app/Screenshot.h"
 #include "app/Settings.h"
 #include "app/Window.h"
@@ -211,7 +213,20 @@ int main(int argc, char** argv) {
         if (!session.recorder->isOpen()) return fail("cannot write ", options.recordPath);
     }
 
-    const Settings settings = loadSettings("config.txt");
+    // Run where the data is (the current folder, beside the program, or the
+    // installed share folder); a screenshot path given relative to where the
+    // program was started stays there.
+    char* base = SDL_GetBasePath();
+    const GameFolder folder = findGameFolder(base ? base : "");
+    SDL_free(base);
+    std::error_code ignored;
+    if (!options.screenshotPath.empty()) {
+        options.screenshotPath =
+            std::filesystem::absolute(options.screenshotPath, ignored).string();
+    }
+    std::filesystem::current_path(folder.root, ignored);
+    makeConfigFolder(folder);
+    const Settings settings = loadSettings(folder.configPath);
     GameWindow window;
     window.reporter = &reporter;
     if (!options.headless && !createGameWindow(window, "Quasarine", 640, 480, 32,
