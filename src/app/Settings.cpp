@@ -7,7 +7,8 @@
 #include <vector>
 
 const char* const kDefaultSettingsText =
-    "refresh_rate = 75\nfilter = false\ninteger_scale = false\n";
+    "refresh_rate = 75\nfilter = false\ninteger_scale = false\n"
+    "keys = Right, Left, Up, Down, Z, X\n";
 
 namespace {
 
@@ -23,6 +24,36 @@ std::string lineAt(const std::string& text, int index) {
     }
     const std::size_t end = text.find('\n', start);
     return text.substr(start, end == std::string::npos ? std::string::npos : end - start);
+}
+
+// "word = Name, Name, ..." into six scancodes; false (and `keys` untouched)
+// unless there are exactly six, each a key SDL knows, no two alike.
+bool parseKeys(const std::string& line, SDL_Scancode (&keys)[6]) {
+    const std::size_t equals = line.find('=');
+    if (equals == std::string::npos) return false;
+    SDL_Scancode found[6];
+    int count = 0;
+    std::size_t start = equals + 1;
+    for (;;) {
+        const std::size_t comma = line.find(',', start);
+        std::string name =
+            line.substr(start, comma == std::string::npos ? std::string::npos : comma - start);
+        const std::size_t first = name.find_first_not_of(" \t\r");
+        const std::size_t last = name.find_last_not_of(" \t\r");
+        name = first == std::string::npos ? std::string() : name.substr(first, last - first + 1);
+        if (count == 6 || name.empty()) return false;
+        const SDL_Scancode code = SDL_GetScancodeFromName(name.c_str());
+        if (code == SDL_SCANCODE_UNKNOWN) return false;
+        for (int i = 0; i < count; ++i) {
+            if (found[i] == code) return false;
+        }
+        found[count++] = code;
+        if (comma == std::string::npos) break;
+        start = comma + 1;
+    }
+    if (count != 6) return false;
+    for (int i = 0; i < 6; ++i) keys[i] = found[i];
+    return true;
 }
 
 }  // namespace
@@ -58,6 +89,7 @@ Settings parseSettings(const std::string& text) {
     };
     settings.textureFiltering = isTrue(1);
     settings.integerScaling = isTrue(2);
+    parseKeys(lineAt(text, 3), settings.keys);
     return settings;
 }
 

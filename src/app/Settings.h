@@ -1,5 +1,7 @@
 #pragma once
 
+#include <SDL.h>
+
 #include <string>
 
 // The settings of "config.txt", read positionally (the key words are not
@@ -7,12 +9,18 @@
 //   refresh_rate = 75     the display rate in hertz the game is drawn at
 //   filter = false        "true" (exactly) smooths the scaled picture
 //   integer_scale = false "true" (exactly) scales the picture by whole steps
+//   keys = Right, Left, Up, Down, Z, X
+//                         the keys of right, left, up, down, jump and fire, by
+//                         SDL's key names; unless all six are known and
+//                         different, the defaults
 // Files with only the first two lines stay valid: a missing line is its
 // default.
 struct Settings {
     int refreshRate = 75;
     bool textureFiltering = false;
     bool integerScaling = false;
+    SDL_Scancode keys[6] = {SDL_SCANCODE_RIGHT, SDL_SCANCODE_LEFT, SDL_SCANCODE_UP,
+                            SDL_SCANCODE_DOWN,  SDL_SCANCODE_Z,    SDL_SCANCODE_X};
 };
 
 constexpr int kDefaultRefreshRate = 75;

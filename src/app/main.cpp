@@ -116,8 +116,10 @@ void runWindowed(GameState& game, GameWindow& window, const CommandLine& options
         SDL_Event event;
         while (SDL_PollEvent(&event)) {
             handleWindowEvent(window, event);
-            if (event.type == SDL_KEYDOWN && keyboard)
-                keyboard->notePress(event.key.keysym.scancode);
+            if (keyboard) {
+                if (event.type == SDL_KEYDOWN) keyboard->notePress(event.key.keysym.scancode);
+                keyboard->handleEvent(event);  // controllers plugged in or out
+            }
         }
         if (window.quitRequested) break;
         // P pauses and resumes; losing the focus pauses until P.
@@ -240,7 +242,7 @@ int main(int argc, char** argv) {
         // no device.
         NullInput noInput;
         std::optional<SdlInput> keyboard;
-        if (!options.headless) keyboard.emplace();
+        if (!options.headless) keyboard.emplace(nullptr, settings.keys);
         InputDevice* input = &script;
         if (options.inputPath.empty()) {
             input = keyboard ? static_cast<InputDevice*>(&*keyboard) : &noInput;

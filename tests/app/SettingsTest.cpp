@@ -66,7 +66,10 @@ TEST(Settings, MissingFileIsWrittenWithTheDefaultText) {
     const Settings settings = loadSettings(path);
     EXPECT_EQ(settings.refreshRate, 75);
     EXPECT_FALSE(settings.textureFiltering);
-    EXPECT_EQ(readTextFile(path), "refresh_rate = 75\nfilter = false\ninteger_scale = false\n");
+    EXPECT_EQ(readTextFile(path),
+              "refresh_rate = 75\nfilter = false\ninteger_scale = false\n"
+              "keys = Right, Left, Up, Down, Z, X\n");
+    EXPECT_EQ(loadSettings(path).keys[5], SDL_SCANCODE_X) << "the default file reads back";
 
     // The file just written reads back the same; an edited one is honoured.
     EXPECT_EQ(loadSettings(path).refreshRate, 75);
@@ -74,4 +77,22 @@ TEST(Settings, MissingFileIsWrittenWithTheDefaultText) {
     EXPECT_EQ(loadSettings(path).refreshRate, 60);
     EXPECT_TRUE(loadSettings(path).textureFiltering);
     EXPECT_EQ(readTextFile(path), "refresh_rate = 60\nfilter = true\n");
+}
+
+TEST(Settings, KeysAreTheFourthLineBySdlNamesAndFallBackWhole) {
+    const Settings chosen = parseSettings(
+        "r = 60\nf = false\ni = false\n"
+        "keys = D, A, W, S, Space, Left Ctrl\n");
+    const SDL_Scancode expected[6] = {SDL_SCANCODE_D, SDL_SCANCODE_A,     SDL_SCANCODE_W,
+                                      SDL_SCANCODE_S, SDL_SCANCODE_SPACE, SDL_SCANCODE_LCTRL};
+    for (int i = 0; i < 6; ++i) EXPECT_EQ(chosen.keys[i], expected[i]) << i;
+    // Five names, an unknown name, the same key twice, no '=': the defaults,
+    // all six (half a layout would strand the player).
+    for (const char* line : {"keys = D, A, W, S, Space", "keys = D, A, W, S, Space, Nope",
+                             "keys = D, A, W, S, Space, D", "D, A, W, S, Space, X",
+                             "keys = D, A, W, S, Space, X, Y", "keys = D,, W, S, Space, X"}) {
+        const Settings settings = parseSettings(std::string("r\nf\ni\n") + line + "\n");
+        EXPECT_EQ(settings.keys[0], SDL_SCANCODE_RIGHT) << line;
+        EXPECT_EQ(settings.keys[4], SDL_SCANCODE_Z) << line;
+    }
 }

@@ -107,13 +107,15 @@ class SdlControls : public ::testing::Test {
   protected:
     void SetUp() override {
         SDL_SetHint(SDL_HINT_JOYSTICK_ALLOW_BACKGROUND_EVENTS, "1");
-        ASSERT_EQ(SDL_InitSubSystem(SDL_INIT_JOYSTICK), 0) << SDL_GetError();
-        device_ = SDL_JoystickAttachVirtual(SDL_JOYSTICK_TYPE_GAMECONTROLLER, 2, 4, 0);
+        ASSERT_EQ(SDL_InitSubSystem(SDL_INIT_GAMECONTROLLER), 0) << SDL_GetError();
+        // A plain stick: SDL has no controller mapping for it, so the game's
+        // own joystick rules read it.
+        device_ = SDL_JoystickAttachVirtual(SDL_JOYSTICK_TYPE_UNKNOWN, 2, 4, 0);
         ASSERT_GE(device_, 0) << SDL_GetError();
     }
     void TearDown() override {
         if (device_ >= 0) SDL_JoystickDetachVirtual(device_);
-        SDL_QuitSubSystem(SDL_INIT_JOYSTICK);
+        SDL_QuitSubSystem(SDL_INIT_GAMECONTROLLER);
     }
 
     int device_ = -1;
@@ -166,4 +168,92 @@ TEST_F(SdlControls, VirtualJoystickAndKeyboardDriveTheFlagsAndTapsAreNotLost) {
     controls.update();
     EXPECT_EQ(held(controls), "-");
     SDL_JoystickClose(stick);
+}
+
+TEST(ControllerLayout, AJumpsXOrBFireTheDpadAndLeftStickSteer) {
+    auto keys = [](const ControllerState& state) {
+        bool held[6];
+        controllerKeys(state, held);
+        std::string text;
+        for (int i = 0; i < 6; ++i) {
+            if (held[i]) text += "RLUDJF"[i];
+        }
+        return text.empty() ? std::string("-") : text;
+    };
+    ControllerState state;
+    EXPECT_EQ(keys(state), "-");
+    state.a = true;
+    EXPECT_EQ(keys(state), "J");
+    state = ControllerState{};
+    state.b = true;
+    EXPECT_EQ(keys(state), "F");
+    state = ControllerState{};
+    state.x = true;
+    state.y = true;  // Y is no action
+    EXPECT_EQ(keys(state), "F");
+    state = ControllerState{};
+    state.dpadLeft = state.dpadDown = true;
+    EXPECT_EQ(keys(state), "LD");
+    // The stick steers past a third of its throw; y grows downward.
+    state = ControllerState{};
+    state.leftX = 10000;
+    state.leftY = -10000;
+    EXPECT_EQ(keys(state), "-");
+    state.leftX = 12000;
+    state.leftY = -12000;
+    EXPECT_EQ(keys(state), "RU");
+    state.leftX = -32768;
+    state.leftY = 32767;
+    EXPECT_EQ(keys(state), "LD");
+}
+
+TEST_F(SdlControls, AGameControllerPluggedInWhileRunningDrivesTheFlagsUntilUnplugged) {
+    SdlInput input(keyboard_);
+    Controls controls(input);
+    EXPECT_FALSE(input.controllerConnected());
+    const int pad = SDL_JoystickAttachVirtual(
+        SDL_JOYSTICK_TYPE_GAMECONTROLLER, SDL_CONTROLLER_AXIS_MAX, SDL_CONTROLLER_BUTTON_MAX, 0);
+    ASSERT_GE(pad, 0) << SDL_GetError();
+    auto pump = [&input] {
+        SDL_PumpEvents();
+        SDL_Event event;
+        while (SDL_PollEvent(&event)) input.handleEvent(event);
+    };
+    pump();
+    ASSERT_TRUE(input.controllerConnected()) << "plugged in while the game runs";
+
+    SDL_Joystick* stick = SDL_JoystickOpen(pad);
+    ASSERT_NE(stick, nullptr);
+    SDL_JoystickSetVirtualButton(stick, SDL_CONTROLLER_BUTTON_A, SDL_PRESSED);
+    SDL_JoystickSetVirtualButton(stick, SDL_CONTROLLER_BUTTON_DPAD_LEFT, SDL_PRESSED);
+    controls.update();
+    EXPECT_EQ(held(controls), "LJ");
+    SDL_JoystickSetVirtualButton(stick, SDL_CONTROLLER_BUTTON_A, SDL_RELEASED);
+    SDL_JoystickSetVirtualButton(stick, SDL_CONTROLLER_BUTTON_DPAD_LEFT, SDL_RELEASED);
+    SDL_JoystickSetVirtualButton(stick, SDL_CONTROLLER_BUTTON_B, SDL_PRESSED);
+    SDL_JoystickSetVirtualAxis(stick, SDL_CONTROLLER_AXIS_LEFTY, 30000);
+    controls.update();
+    EXPECT_EQ(held(controls), "DF");
+    SDL_JoystickClose(stick);
+
+    SDL_JoystickDetachVirtual(pad);
+    pump();
+    EXPECT_FALSE(input.controllerConnected()) << "unplugged";
+    controls.update();
+    EXPECT_EQ(held(controls), "-");
+}
+
+TEST(SdlKeys, KeysOfThePlayersChoosingReplaceTheDefaults) {
+    Uint8 keyboard[SDL_NUM_SCANCODES] = {};
+    const SDL_Scancode keys[6] = {SDL_SCANCODE_D, SDL_SCANCODE_A,     SDL_SCANCODE_W,
+                                  SDL_SCANCODE_S, SDL_SCANCODE_SPACE, SDL_SCANCODE_LCTRL};
+    SdlInput input(keyboard, keys);
+    Controls controls(input);
+    keyboard[SDL_SCANCODE_Z] = keyboard[SDL_SCANCODE_RIGHT] = 1;  // the defaults: nothing now
+    controls.update();
+    EXPECT_EQ(held(controls), "-");
+    keyboard[SDL_SCANCODE_SPACE] = keyboard[SDL_SCANCODE_A] = 1;
+    input.notePress(SDL_SCANCODE_LCTRL);
+    controls.update();
+    EXPECT_EQ(held(controls), "LJF");
 }
