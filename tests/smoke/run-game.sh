@@ -26,7 +26,7 @@ frames)
   # PNG: width and height are the big-endian words at bytes 16 and 20.
   size=$(od -An -tu1 -j16 -N8 shot.png | awk '{print $3*256+$4 "x" $7*256+$8}')
   [ "$size" = "640x480" ] || fail "the screenshot is $size"
-  [ "$(cat config.txt)" = "$(printf 'refresh_rate = 75\nfilter = false')" ] ||
+  [ "$(cat config.txt)" = "$(printf 'refresh_rate = 75\nfilter = false\ninteger_scale = false\nkeys = Right, Left, Up, Down, Z, X')" ] ||
     fail "config.txt is not the default"
   ;;
 escape)
