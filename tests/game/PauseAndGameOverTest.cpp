@@ -124,8 +124,9 @@ TEST_F(StandStill, APauseHoldsTheStepsAndTheSoundUntilResumed) {
     const long before = game.steps;
     const float x = game.player->position.x;
     takeMusic();
-    setPaused(game, true);
-    setPaused(game, true);  // asked twice: one pause
+    advanceFrameClock(game);  // a frame drawn: the next update owes a step
+    setPaused(game, true);    // P comes before that update
+    setPaused(game, true);    // asked twice: one pause
     for (int frame = 0; frame < 200; ++frame) {
         ASSERT_TRUE(updateGame(game));
         advanceFrameClock(game);
