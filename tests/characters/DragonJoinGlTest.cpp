@@ -60,7 +60,10 @@ TEST(DragonJoinGl, NeitherPoseHasASeam) {
         realGl().clear(GL_COLOR_BUFFER_BIT);
         graphics.setScreenSpace();
         graphics.bindTexture(&sheet);
-        for (const DragonPart& part : dragonParts(pose)) {
+        const std::vector<DragonPart> parts =
+            dragonParts(pose, std::string(dataDir) + "/enemy_bossdragon.tga");
+        ASSERT_EQ(parts.size(), pose == 0 ? 13u : 15u);
+        for (const DragonPart& part : parts) {
             graphics.drawSprite(cx + part.x, cy + part.y, 0, 1.0f, false, part.frame);
         }
         GlTestContext::readView();

@@ -9,13 +9,17 @@
 
 #include "characters/DragonParts.h"
 #include "pictures/Sheets.h"
+#include "support/ScratchFolder.h"
 
 TEST(DragonParts, EachPoseAssemblesIntoOnePieceOfSubstantialParts) {
+    REQUIRE_GENERATED_DATA();
     const Canvas sheet = drawSheet("enemy_bossdragon.tga");
     constexpr int kWidth = 220, kHeight = 260;
     for (int pose = 0; pose < 2; ++pose) {
         SCOPED_TRACE("pose " + std::to_string(pose));
-        const std::vector<DragonPart> parts = dragonParts(pose);
+        const std::vector<DragonPart> parts =
+            dragonParts(pose, generatedDataDir() + "/enemy_bossdragon.tga");
+        ASSERT_EQ(parts.size(), pose == 0 ? 13u : 15u);
         // Pastes the parts 1:1 (no 4 % enlargement, the stricter case) with
         // the centre at (100, 120), y up as the game places them, marking
         // each pixel with the part that drew it.
