@@ -40,6 +40,13 @@ void resizeToDrawable(const GameWindow& gameWindow) {
     resizeScene(width, height);
 }
 
+// A full-screen window hides the pointer and keeps its size; a window shows
+// the pointer and can be resized.
+void showAsFullscreen(const GameWindow& gameWindow, bool fullscreen) {
+    SDL_SetWindowResizable(gameWindow.window, fullscreen ? SDL_FALSE : SDL_TRUE);
+    SDL_ShowCursor(fullscreen ? SDL_DISABLE : SDL_ENABLE);
+}
+
 }  // namespace
 
 int fullscreenFrequency(int refreshRate) {
@@ -99,9 +106,7 @@ bool createGameWindow(GameWindow& gameWindow, const char* title, int width, int 
         reportSdlError();  // a window it is, then; nothing the player must act on
         gameWindow.desktopFullscreen = false;
     }
-    const bool fullscreen = gameWindow.fullscreenMode || gameWindow.desktopFullscreen;
-    SDL_SetWindowResizable(gameWindow.window, fullscreen ? SDL_FALSE : SDL_TRUE);
-    SDL_ShowCursor(fullscreen ? SDL_DISABLE : SDL_ENABLE);
+    showAsFullscreen(gameWindow, gameWindow.fullscreenMode || gameWindow.desktopFullscreen);
 
     gameWindow.context = SDL_GL_CreateContext(gameWindow.window);
     if (!gameWindow.context) return fail(gameWindow, "Can't Create A GL Rendering Context.");
@@ -125,8 +130,7 @@ bool toggleFullscreen(GameWindow& gameWindow) {
     }
     gameWindow.fullscreenMode = false;
     gameWindow.desktopFullscreen = !fullscreen;
-    SDL_SetWindowResizable(gameWindow.window, fullscreen ? SDL_TRUE : SDL_FALSE);
-    SDL_ShowCursor(fullscreen ? SDL_ENABLE : SDL_DISABLE);
+    showAsFullscreen(gameWindow, !fullscreen);
     resizeToDrawable(gameWindow);
     return true;
 }
