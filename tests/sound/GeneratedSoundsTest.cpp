@@ -1,6 +1,6 @@
-// Checks the sound files the normal build generated into data/sound: every
-// file the game loads is there, decodes, fits its event's length, keeps its
-// headroom and (for music) loops without a seam.
+// The sounds the normal build generated into data/sound, read back the way
+// the game reads them: every file the game loads decodes, is neither clipped
+// nor silent, fits its event, and the music loops without a seam.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -9,139 +9,140 @@
 #include <string>
 #include <vector>
 
-#include "sound/DecodedSound.h"
+#include "audio/MusicTracks.h"
+#include "audio/SoundFile.h"
+#include "audio/VorbisStream.h"
+#include "game/Game.h"
 #include "support/ScratchFolder.h"
 
 namespace {
 
-struct ExpectedSound {
-    const char* file;
-    double minSeconds;
-    double maxSeconds;
+struct Decoded {
+    int channels = 0, rate = 0;
+    std::vector<float> samples;  // interleaved, -1..1
+    double seconds() const { return static_cast<double>(samples.size()) / channels / rate; }
 };
 
-// Lengths follow the events: the pick-up fanfare covers the 4 s freeze, the
-// flush the 100-frame one, the dragon passes in 2-3 s; the rest are quick.
-const ExpectedSound kEffects[] = {
-    {"vanta_fire1.wav", 0.05, 0.4},
-    {"vanta_jump.wav", 0.1, 0.5},
-    {"vanta_step.wav", 0.02, 0.15},
-    {"vanta_hurt.wav", 0.15, 0.8},
-    {"vanta_ball.wav", 0.1, 0.6},
-    {"voidlet_door_open.wav", 0.3, 1.0},
-    {"voidlet_enemy_hit.wav", 0.05, 0.4},
-    {"voidlet_item.ogg", 3.5, 4.5},
-    {"flush.ogg", 1.1, 1.5},
-    {"gearboy_fire1.wav", 0.05, 0.4},
-    {"gearboy_land.wav", 0.1, 0.5},
-    {"gearboy_hurt.wav", 0.15, 0.8},
-    {"gearboy_enemyhurt.wav", 0.1, 0.6},
-    {"gearboy_appear.wav", 0.3, 1.2},
-    {"gearboy_ricochet.wav", 0.1, 0.6},
-    {"big_crush.wav", 1.0, 3.0},
-    {"dragon_woosh.ogg", 2.0, 3.0},
-    {"dragon_woosh_rev.ogg", 2.0, 3.0},
-};
-const char* const kMusic[] = {"music_fernvale.ogg", "music_ironclad.ogg", "music_snake6.ogg",
-                              "music_snake7.ogg"};
-
-// RMS of the loudest 50 ms, in dBFS: how loud an effect sounds.
-double loudestWindowDb(const DecodedSound& sound) {
-    const std::size_t window = static_cast<std::size_t>(sound.rate / 20) * sound.channels;
-    double loudest = 0.0;
-    for (std::size_t begin = 0; begin < sound.samples.size(); begin += window / 2) {
-        double sum = 0.0;
-        const std::size_t end = std::min(sound.samples.size(), begin + window);
-        for (std::size_t i = begin; i < end; ++i) sum += sound.samples[i] * sound.samples[i];
-        loudest = std::max(loudest, sum / window);
-    }
-    return 10.0 * std::log10(std::max(loudest, 1e-18));
+std::string fileName(const std::string& gamePath) {
+    return gamePath.substr(gamePath.find_last_of("\\/") + 1);
 }
 
-class GeneratedSounds : public ::testing::Test {
-  protected:
-    void SetUp() override {
-        REQUIRE_GENERATED_DATA();
-        dir_ = generatedDataDir() + "/sound";
+// Effects through the sample loader, music through the streaming decoder.
+Decoded decode(const std::string& gamePath) {
+    const std::string name = fileName(gamePath);
+    const std::string path = generatedDataDir() + "/sound/" + name;
+    PcmSound pcm;
+    VorbisStream stream;
+    if (name.rfind("music_", 0) != 0) {
+        EXPECT_TRUE(loadSoundFile(path, pcm, nullptr)) << name;
+    } else if (stream.open(path)) {
+        pcm.channels = stream.channels();
+        pcm.rate = stream.rate();
+        std::vector<std::int16_t> piece(4096 * 2);
+        while (const int got = stream.read(piece.data(), 4096, false))
+            pcm.samples.insert(pcm.samples.end(), piece.begin(),
+                               piece.begin() + got * pcm.channels);
     }
+    Decoded out{pcm.channels, pcm.rate, {}};
+    for (std::int16_t s : pcm.samples) out.samples.push_back(s / 32768.0f);
+    EXPECT_FALSE(out.samples.empty()) << name << " does not decode";
+    return out;
+}
 
-    DecodedSound load(const std::string& name) {
-        DecodedSound sound;
-        EXPECT_TRUE(decodeSoundFile(dir_ + "/" + name, sound, name.rfind("music_", 0) == 0))
-            << name << " does not decode";
-        return sound;
+double mean(const Decoded& d) {
+    double sum = 0.0;
+    for (float s : d.samples) sum += s;
+    return sum / std::max<std::size_t>(1, d.samples.size());
+}
+
+double peakDb(const Decoded& d) {
+    float peak = 1e-9f;
+    for (float s : d.samples) peak = std::max(peak, std::fabs(s));
+    return 20.0 * std::log10(peak);
+}
+
+// RMS of the loudest 50 ms (or of the whole sound), in dBFS.
+double loudnessDb(const Decoded& d, bool loudestWindow) {
+    const std::size_t n = d.samples.size();
+    const std::size_t window = loudestWindow ? std::size_t(d.rate / 20) * d.channels : n;
+    double loudest = 1e-18;
+    for (std::size_t begin = 0; begin < n; begin += std::max<std::size_t>(1, window / 2)) {
+        double sum = 0.0;
+        for (std::size_t i = begin; i < std::min(n, begin + window); ++i)
+            sum += d.samples[i] * d.samples[i];
+        loudest = std::max(loudest, sum / window);
     }
+    return 10.0 * std::log10(loudest);
+}
 
-    std::string dir_;
-};
-
-TEST_F(GeneratedSounds, EffectsDecodeFitTheirEventAndKeepHeadroom) {
-    for (const ExpectedSound& expected : kEffects) {
-        SCOPED_TRACE(expected.file);
-        const DecodedSound sound = load(expected.file);
+TEST(GeneratedSounds, EffectsFitTheirEventsAreUnclippedAndSimilarlyLoud) {
+    REQUIRE_GENERATED_DATA();
+    // The pick-up fanfare covers the 4 s freeze, the flush its 100 frames,
+    // the dragon passes in 2-3 s; everything else is quick.
+    const std::map<std::string, std::pair<double, double>> lengths = {
+        {"voidlet_item.ogg", {3.5, 4.5}},     {"flush.ogg", {1.1, 1.5}},
+        {"big_crush.wav", {1.0, 3.0}},        {"dragon_woosh.ogg", {2.0, 3.0}},
+        {"dragon_woosh_rev.ogg", {2.0, 3.0}},
+    };
+    std::vector<double> levels;
+    for (const SampleFile& sample : kSampleTable) {
+        const std::string name = fileName(sample.file);
+        SCOPED_TRACE(name);
+        const Decoded sound = decode(sample.file);
         if (sound.samples.empty()) continue;
         EXPECT_EQ(sound.rate, 44100);
         EXPECT_EQ(sound.channels, 1);
-        EXPECT_GE(sound.seconds(), expected.minSeconds);
-        EXPECT_LE(sound.seconds(), expected.maxSeconds);
-        EXPECT_LT(sound.peakDb(), -1.0);
-        EXPECT_LT(std::fabs(sound.mean()), 0.002) << "DC offset";
+        const auto range = lengths.count(name) ? lengths.at(name) : std::pair{0.02, 1.2};
+        EXPECT_GE(sound.seconds(), range.first);
+        EXPECT_LE(sound.seconds(), range.second);
+        EXPECT_LT(peakDb(sound), -1.0);
+        EXPECT_LT(std::fabs(mean(sound)), 0.002) << "DC offset";
         // Faded edges: nothing jumps from or to silence.
         EXPECT_LT(std::fabs(sound.samples.front()), 0.01f);
         EXPECT_LT(std::fabs(sound.samples.back()), 0.01f);
+        levels.push_back(loudnessDb(sound, true));
     }
-}
-
-TEST_F(GeneratedSounds, EffectsAreSimilarlyLoudAndTheMusicSitsBelowThem) {
-    std::vector<double> effectLevels;
-    for (const ExpectedSound& expected : kEffects) {
-        const DecodedSound sound = load(expected.file);
-        if (!sound.samples.empty()) effectLevels.push_back(loudestWindowDb(sound));
-    }
-    ASSERT_EQ(effectLevels.size(), std::size(kEffects));
-    std::vector<double> sorted = effectLevels;
+    ASSERT_EQ(levels.size(), std::size(kSampleTable));
+    std::vector<double> sorted = levels;
     std::sort(sorted.begin(), sorted.end());
     const double median = sorted[sorted.size() / 2];
-    for (std::size_t i = 0; i < effectLevels.size(); ++i) {
-        EXPECT_NEAR(effectLevels[i], median, 4.0) << kEffects[i].file;
-    }
-    for (const char* name : kMusic) {
-        const DecodedSound music = load(name);
-        if (music.samples.empty()) continue;
-        EXPECT_LT(music.rmsDb(), median - 8.0) << name << " would drown the effects";
+    for (std::size_t i = 0; i < levels.size(); ++i)
+        EXPECT_NEAR(levels[i], median, 4.0) << kSampleTable[i].file;
+
+    for (int track = 0; track < kMusicTrackCount; ++track) {
+        const Decoded music = decode(findMusicTrack(track)->file);
+        const double level = loudnessDb(music, false);
+        EXPECT_LT(level, median - 8.0) << track << " would drown the effects";
+        EXPECT_GT(level, median - 30.0) << track << " is all but silent";
     }
 }
 
-TEST_F(GeneratedSounds, MusicLoopsAreLongStereoAndSeamless) {
-    for (const char* name : kMusic) {
-        SCOPED_TRACE(name);
-        const DecodedSound music = load(name);
+TEST(GeneratedSounds, MusicLoopsAreLongStereoUnclippedAndSeamless) {
+    REQUIRE_GENERATED_DATA();
+    for (int track = 0; track < kMusicTrackCount; ++track) {
+        SCOPED_TRACE(findMusicTrack(track)->file);
+        const Decoded music = decode(findMusicTrack(track)->file);
         if (music.samples.empty()) continue;
         EXPECT_EQ(music.rate, 44100);
         ASSERT_EQ(music.channels, 2);
         EXPECT_GE(music.seconds(), 45.0);
-        EXPECT_LT(music.peakDb(), -1.0);
-        EXPECT_LT(std::fabs(music.mean()), 0.002) << "DC offset";
-        // Played as a loop, the frames run ... n-2, n-1, 0, 1 ... A seam shows
-        // as a kink there: the second difference (how far a sample strays
-        // from the straight line through the two before it) must be no
-        // larger than anywhere in the 50 ms on either side. Compared with
-        // plain steps this ignores how bright the music is and sees the kink.
+        EXPECT_LT(peakDb(music), -1.0);
+        EXPECT_LT(std::fabs(mean(music)), 0.002) << "DC offset";
+        // Played as a loop, frames run ... n-1, 0 ... A seam shows as a kink
+        // there: the second difference at the join must be no larger than
+        // anywhere in the 50 ms on either side.
+        const std::size_t frames = music.samples.size() / 2, window = 2205;
         for (int c = 0; c < 2; ++c) {
-            const std::size_t window = 2205;
             std::vector<float> played;
-            for (std::size_t i = music.frames() - window; i < music.frames(); ++i) {
-                played.push_back(music.at(i, c));
-            }
-            for (std::size_t i = 0; i < window; ++i) played.push_back(music.at(i, c));
+            for (std::size_t i = frames - window; i < frames + window; ++i)
+                played.push_back(music.samples[2 * (i % frames) + c]);
             auto kink = [&](std::size_t i) {
                 return std::fabs(played[i] - 2.0f * played[i - 1] + played[i - 2]);
             };
             float largestNearby = 0.0f;
-            for (std::size_t i = 2; i < played.size(); ++i) {
+            for (std::size_t i = 2; i < played.size(); ++i)
                 if (i != window && i != window + 1)
                     largestNearby = std::max(largestNearby, kink(i));
-            }
             EXPECT_LE(std::max(kink(window), kink(window + 1)), largestNearby) << "channel " << c;
         }
     }
