@@ -1,5 +1,4 @@
-// The character sheets as the game uses them: figures stand on the ground
-// their boxes stand on, the vanta's halves join, hit flashes keep the outline,
+// The character sheets as the game uses them: hit flashes keep the outline,
 // animations move, and the dragon's parts make one piece.
 #include <gtest/gtest.h>
 
@@ -16,9 +15,6 @@
 
 namespace {
 
-// Sprites are drawn 4 % larger than their 32-pixel frame (drawSprite).
-constexpr float kQuadScale = 1.04f;
-
 // Pixels of the two frames' cells that differ: in colour, or (outline only)
 // in whether they are drawn at all.
 int differing(const Canvas& c, int a, int b, bool outlineOnly) {
@@ -31,61 +27,6 @@ int differing(const Canvas& c, int a, int b, bool outlineOnly) {
         }
     }
     return n;
-}
-
-TEST(CharacterSheets, FeetMeetTheBottomOfTheBodyBox) {
-    struct Case {
-        const char* path;
-        std::vector<int> frames;
-        float feetBelowDrawPoint;  // box bottom, world units below the frame's draw point
-    };
-    const Case cases[] = {
-        {"gearboy.tga", {0, 1, 2, 3, 4, 8, 10, 11, 12, 14, 23}, 14.0f},  // box 24 high, 2 down
-        {"vanta.tga", {0, 1, 2, 3, 18, 19, 20, 21}, 8.0f},  // legs drawn 8 below the body box
-        {"enemy_helmet.tga", {0, 1, 2, 3, 4}, 7.0f},        // box 14 high
-        {"enemy_swoop.tga", {0, 1, 2}, 12.5f},              // lands on its 25-high box
-    };
-    for (const Case& k : cases) {
-        const Canvas c = drawSheet(k.path);
-        for (int frame : k.frames) {
-            int row = 31;  // lowest visible row, 0 at the top
-            auto rowEmpty = [&](int y) {
-                for (int x = 0; x < 32; ++x)
-                    if (opaque(c, frame, x, y)) return false;
-                return true;
-            };
-            while (row >= 0 && rowEmpty(row)) --row;
-            // World height of the row's bottom edge relative to the draw point.
-            EXPECT_NEAR((15 - row) * kQuadScale, -k.feetBelowDrawPoint, 1.05f)
-                << k.path << " frame " << frame;
-        }
-    }
-}
-
-// The vanta is two frames 16 units apart (15 in a somersault). Every pairing
-// the controller shows needs a column from the head to the feet with no hole.
-TEST(CharacterSheets, VantaHalvesJoinInEveryPairing) {
-    const Canvas c = drawSheet("vanta.tga");
-    std::vector<std::vector<int>> pairs = {{17, 16, 16}, {17, 16, 15}};  // legs, upper, spacing
-    for (int upper : {5, 6, 10, 11}) pairs.push_back({0, upper, 16});
-    for (int legs : {1, 2, 3})
-        for (int upper : {7, 8, 9, 6, 11, 12, 13}) pairs.push_back({legs, upper, 16});
-    for (int upper : {9, 6, 11, 12, 13}) pairs.push_back({4, upper, 16});
-    for (const std::vector<int>& p : pairs) {
-        const int legs = p[0], upper = p[1], spacing = p[2];
-        int unbroken = 0;
-        for (int x = 13; x <= 18; ++x) {
-            bool started = false, ended = false, hole = false;
-            for (int y = 0; y < 32 + spacing; ++y) {
-                const bool on = opaque(c, upper, x, y) || opaque(c, legs, x, y - spacing);
-                hole = hole || (on && ended);
-                started = started || on;
-                ended = ended || (!on && started);
-            }
-            unbroken += started && !hole;
-        }
-        EXPECT_GE(unbroken, 2) << "legs " << legs << " upper " << upper << " spacing " << spacing;
-    }
 }
 
 // A hit flash recolours the swoop but keeps its outline, or it would seem to

@@ -8,16 +8,13 @@ here="$(cd "$(dirname "$0")" && pwd)"
 data="$1"
 out="$2"
 
-# Larger files make every mutation slower and add nothing a smaller one of
-# the same format does not; the fuzz targets run with -max_len at this size.
+# Larger files only slow every mutation; the targets run with -max_len at this size.
 max_bytes=65536
 
 targets=(targa map_file room_file settings script_input wav ogg command_line game_room)
 for t in "${targets[@]}"; do
   rm -rf "${out:?}/$t"
   mkdir -p "$out/$t"
-done
-for t in "${targets[@]}"; do
   if [ -d "$here/seeds/$t" ]; then cp "$here/seeds/$t"/* "$out/$t/"; fi
 done
 

@@ -1,12 +1,10 @@
-// The whole map: the rooms in assets/rooms build cleanly into a map that
-// holds every room the game names and whose exits all lead somewhere, and the
-// checks between rooms refuse overlapping rooms and exits that open onto
-// nothing or into a wall.
+// The whole map: the rooms in assets/rooms build cleanly, and the checks
+// between rooms refuse overlaps, exits onto nothing or into a wall, and a
+// map without the rooms the game names.
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <fstream>
-#include <set>
 #include <string>
 
 #include "MapBuilder.h"
@@ -20,7 +18,7 @@ namespace fs = std::filesystem;
 
 namespace {
 
-TEST(RealMap, BuildsCleanlyWithEveryKindOfExitAndTheRoomsTheGameNames) {
+TEST(RealMap, BuildsCleanlyWithTheRoomsTheGameNames) {
     Diagnostics diagnostics;
     MapBuilder builder(QUASARINE_SOURCE_DIR "/assets/rooms", QUASARINE_SOURCE_DIR "/assets/tiles",
                        diagnostics);
@@ -29,44 +27,6 @@ TEST(RealMap, BuildsCleanlyWithEveryKindOfExitAndTheRoomsTheGameNames) {
         << diagnostics.text();
     EXPECT_EQ(diagnostics.warningCount(), 0) << diagnostics.text();
     EXPECT_EQ(builder.map().sections.at(0).name, "starting_room.sec");
-
-    // The rooms the game treats specially, and exits through all four edges,
-    // stacked doors, breakable blocks and a wide room, so that the checks
-    // above meet every case.
-    std::set<std::string> features, names;
-    int flushTargets = 0, gearboyVertCells = 0;
-    bool left = false, right = false, bottom = false, top = false, stackedDoor = false,
-         breakable = false, wide = false;
-    for (std::size_t i = 0; i < builder.rooms().size(); ++i) {
-        const RoomFile& room = builder.rooms()[i].room;
-        const SectionRecord& section = builder.map().sections[i];
-        names.insert(section.name);
-        if (room.featurePresent) features.insert(section.name);
-        if (section.name == "gearboy_vert.sec") gearboyVertCells = section.heightCells;
-        wide = wide || section.widthCells >= 2;
-        for (int r = 0; r < room.height; ++r) {
-            left = left || room.tile(kSolidLayer, 0, r) == 0;
-            right = right || room.tile(kSolidLayer, room.width - 1, r) == 0;
-        }
-        for (int c = 0; c < room.width; ++c) {
-            bottom = bottom || room.tile(kSolidLayer, c, 0) == 0;
-            top = top || room.tile(kSolidLayer, c, room.height - 1) == 0;
-        }
-        std::set<std::pair<int, int>> doors;
-        for (const BlockEntry& b : room.blocks) {
-            breakable = breakable || b.type == 0;
-            if (b.type == 1 && section.name == "save_room1.sec") ++flushTargets;
-            if (b.type != 2) continue;
-            doors.insert({b.column, b.row});
-            stackedDoor = stackedDoor || doors.count({b.column, b.row - 1}) ||
-                          doors.count({b.column, b.row + 1});
-        }
-    }
-    EXPECT_TRUE(features.count("starting_room.sec") && features.count("save_room1.sec"));
-    EXPECT_EQ(flushTargets, 1);
-    EXPECT_EQ(gearboyVertCells, 2);
-    EXPECT_TRUE(names.count("fernvale_vertical.sec") && names.count("fernvale_roll-under.sec"));
-    EXPECT_TRUE(left && right && bottom && top && stackedDoor && breakable && wide);
 }
 
 // A scratch copy of the asset layout with two sketched rooms.
@@ -127,12 +87,10 @@ TEST_F(SketchMap, WritesTheMapAndRoomsInLayoutOrder) {
     EXPECT_EQ(map_.sections[1].gridX, 4);
     EXPECT_EQ(map_.sections[1].gridY, -2);
     MapFile reread;
-    std::string error;
-    ASSERT_TRUE(readMapFile((dir_ / "data" / "map" / "test.map").string(), reread, &error))
-        << error;
-    EXPECT_EQ(reread.sections.size(), 2u);
     RoomFile room;
-    EXPECT_TRUE(readRoomFile((dir_ / "data" / "map" / "a.sec").string(), room, &error)) << error;
+    ASSERT_TRUE(readMapFile((dir_ / "data" / "map" / "test.map").string(), reread, nullptr));
+    EXPECT_EQ(reread.sections.size(), 2u);
+    EXPECT_TRUE(readRoomFile((dir_ / "data" / "map" / "a.sec").string(), room, nullptr));
 }
 
 TEST_F(SketchMap, RefusesExitsOntoNoRoomOrIntoAWall) {
@@ -185,8 +143,7 @@ TEST_F(SketchMap, TheWorldPictureSetsEachRoomAtItsGridPlace) {
     };
     EXPECT_EQ(red(10, 200), 200) << "a: bottom left";
     EXPECT_EQ(red(170, 10), 100) << "b: top right (rows grow upward)";
-    EXPECT_NE(red(10, 10), 200);
-    EXPECT_NE(red(10, 10), 100);
+    EXPECT_TRUE(red(10, 10) != 200 && red(10, 10) != 100) << "no room top left";
 }
 
 TEST_F(SketchMap, RefusesOverlappingRoomsAndBadLayouts) {

@@ -4,8 +4,7 @@
 #include <string>
 #include <vector>
 
-// Small Tiled rooms written by the tests (header only: the test build takes
-// only *Test.cpp files): six layers of codes (row-major from
+// Small Tiled rooms written by the tests: six layers of codes (row-major from
 // the top, as Tiled stores them) and the object layer's XML.
 struct RoomSketch {
     int width = 20;
@@ -23,7 +22,6 @@ struct RoomSketch {
 };
 
 // The tile catalogue every sketch uses (codes 1 to 7).
-
 inline const char* const kSketchCatalogue =
     "# code name layers shape\n"
     "1 ground-top 2 full\n"

