@@ -107,32 +107,23 @@ TEST(SpriteSheet, ColorKeyMakesOnlyExactMagentaTransparent) {
 }
 
 TEST(SpriteSheet, WrapBordersCopyTheTilesOppositeEdge) {
-    // Two cells side by side; the tile at offsets 8..23 gets a distinct colour
-    // per row and column so every mapping can be told apart.
-    Image image = makeImage(64, 32);
-    for (int c0 : {0, 32}) {
-        for (int r = 8; r <= 23; ++r) {
-            for (int c = 8; c <= 23; ++c) {
-                setPixel(image, r, c0 + c,
-                         Color{static_cast<std::uint8_t>(r * 10), static_cast<std::uint8_t>(c * 10),
-                               static_cast<std::uint8_t>(c0), 255});
-            }
-        }
-    }
-    const std::vector<std::pair<int, int>> border = {{7, 10}, {24, 10}, {10, 7}, {10, 24}, {7, 24}};
-    for (auto [r, c] : border) setPixel(image, r, 32 + c, kCyan);
-    setPixel(image, 12, 32 + 12, kCyan);  // inside the tile: not a border
-    setPixel(image, 6, 32 + 10, kCyan);   // outside the border ring
-    fillWrapBorders(image);
-
-    auto tile = [&](int r, int c) {
+    // The second of two cells; its tile (offsets 8..23) has a colour per row
+    // and column, so every mapping can be told apart.
+    auto tile = [](int r, int c) {
         return Color{static_cast<std::uint8_t>(r * 10), static_cast<std::uint8_t>(c * 10), 32, 255};
     };
+    Image image = makeImage(64, 32);
+    for (int r = 8; r <= 23; ++r)
+        for (int c = 8; c <= 23; ++c) setPixel(image, r, 32 + c, tile(r, c));
+    for (auto [r, c] : {std::pair{7, 10}, {24, 10}, {10, 7}, {10, 24}, {7, 24}, {12, 12}, {6, 10}})
+        setPixel(image, r, 32 + c, kCyan);
+    fillWrapBorders(image);
     EXPECT_TRUE(sameColor(pixelAt(image, 7, 32 + 10), tile(23, 10)));  // 7 takes 23
     EXPECT_TRUE(sameColor(pixelAt(image, 24, 32 + 10), tile(8, 10)));  // 24 takes 8
     EXPECT_TRUE(sameColor(pixelAt(image, 10, 32 + 7), tile(10, 23)));
     EXPECT_TRUE(sameColor(pixelAt(image, 10, 32 + 24), tile(10, 8)));
     EXPECT_TRUE(sameColor(pixelAt(image, 7, 32 + 24), tile(23, 8)));  // corners wrap both ways
+    // Inside the tile or outside the ring, cyan is left alone.
     EXPECT_TRUE(sameColor(pixelAt(image, 12, 32 + 12), kCyan));
     EXPECT_TRUE(sameColor(pixelAt(image, 6, 32 + 10), kCyan));
 }

@@ -8,7 +8,6 @@
 #include <string>
 
 #include "MapBuilder.h"
-#include "RoomPicture.h"
 #include "RoomRules.h"
 #include "TiledTileset.h"
 #include "rooms/RoomSketch.h"
@@ -51,7 +50,10 @@ class SketchMap : public ::testing::Test {
     // A room closed all round except a gap in its right wall at rows 1 and 2.
     void addRoom(const std::string& name, bool openRight) {
         RoomSketch sketch;
-        for (int i = 0; i < 20; ++i) sketch.put(2, i, 0, 1), sketch.put(2, i, 14, 1);
+        for (int c = 0; c < 20; ++c) {
+            sketch.put(2, c, 0, 1);
+            sketch.put(2, c, 14, 1);
+        }
         for (int r = 0; r < 15; ++r) {
             sketch.put(2, 0, r, 1);
             if (!(openRight && (r == 1 || r == 2))) sketch.put(2, 19, r, 1);
@@ -120,30 +122,6 @@ TEST_F(SketchMap, TheGameNeedsEveryRoomItNames) {
     EXPECT_FALSE(checkRoomsTheGameNames(map_, "map.txt", diagnostics_));
     EXPECT_TRUE(said("map.txt: error: the game's room dragon_fight_room.sec is not on the map"));
     EXPECT_FALSE(said("starting_room.sec is not on the map"));
-}
-
-TEST_F(SketchMap, TheWorldPictureSetsEachRoomAtItsGridPlace) {
-    addRoom("a", false);
-    addRoom("b", false);
-    ASSERT_TRUE(build("a.tmx 0 0\nb.tmx 1 1\n")) << diagnostics_.text();
-    // Two one-cell rooms, one flat colour each, at their places on a 2 x 2 grid.
-    auto flat = [](std::uint8_t red) {
-        RoomPicture picture;
-        picture.width = 320;
-        picture.height = 240;
-        for (int i = 0; i < 320 * 240; ++i)
-            picture.rgba.insert(picture.rgba.end(), {red, 0, 0, 255});
-        return picture;
-    };
-    const RoomPicture world = drawWorldPicture(map_, {flat(200), flat(100)});
-    ASSERT_EQ(world.width, 320);
-    ASSERT_EQ(world.height, 240);
-    auto red = [&](int x, int y) {
-        return world.rgba[(static_cast<std::size_t>(y) * 320 + x) * 4];
-    };
-    EXPECT_EQ(red(10, 200), 200) << "a: bottom left";
-    EXPECT_EQ(red(170, 10), 100) << "b: top right (rows grow upward)";
-    EXPECT_TRUE(red(10, 10) != 200 && red(10, 10) != 100) << "no room top left";
 }
 
 TEST_F(SketchMap, RefusesOverlappingRoomsAndBadLayouts) {

@@ -109,14 +109,12 @@ TEST(RoomCompiler, RefusesMistakesWithAMessageNamingTheFileAndTheObject) {
          [](RoomSketch& s) { s.put(1, 2, 3, 42); }},
         {"'ground-top' (code 1) is a solid tile on drawing-only layer 4",
          [](RoomSketch& s) { s.put(4, 6, 6, 1); }},
-        {"'cave-back' (code 2) is a drawing tile", [](RoomSketch& s) { s.put(2, 6, 6, 2); }},
         {"mirrored or rotated", [](RoomSketch& s) { s.put(2, 6, 6, 0x80000001u); }},
         {"object 9 (goblin): unknown object class 'goblin'",
          adding(R"(<object id="9" type="goblin" x="5" y="5"/>)")},
         {"object 9 (raka): the flag '300'",
          adding(R"(<object id="9" type="raka" x="5" y="5"><properties>
                    <property name="flag" value="300"/></properties></object>)")},
-        {"object 9 (block) is off the grid", adding(blockObject("block", 164, 208))},
         {"object 9 (block) at column 2, row 12: no solid tile there",
          adding(blockObject("block", 32, 32))},
         {"object 9 'bad' (door) at column 0, row 0: a door record needs a closed door tile",
@@ -159,14 +157,6 @@ TEST(RoomCompiler, ReadsTheLayerEncodingsTiledOffers) {
     EXPECT_EQ(room.layers[1].gids, (std::vector<std::uint32_t>{6, 0}));
     EXPECT_NE(diagnostics.text().find("tile layer '2 c' is compressed"), std::string::npos)
         << diagnostics.text();
-}
-
-TEST(RoomCompiler, WarnsWithoutFailingOnAFeatureWhoseKindNoRoomSets) {
-    const Result result = compileSketch(furnishedRoom(), "some_cave.sec");
-    EXPECT_TRUE(result.ok) << result.diagnostics.text();
-    EXPECT_EQ(result.diagnostics.warningCount(), 1);
-    EXPECT_NE(result.diagnostics.text().find("object 2 (feature): only starting_room.sec"),
-              std::string::npos);
 }
 
 }  // namespace

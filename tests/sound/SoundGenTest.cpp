@@ -24,17 +24,14 @@ namespace {
 
 const std::string kAssets = QUASARINE_SOURCE_DIR "/assets/sound";
 
-std::string parseEffectError(const std::string& text) {
+// The error of a source the effect (".sfx") or song parser must refuse.
+std::string parseError(const std::string& name, const std::string& text) {
     EffectDef effect;
-    std::string error;
-    EXPECT_FALSE(parseEffect(TextSource("e.sfx", text), effect, error)) << text;
-    return error;
-}
-
-std::string parseSongError(const std::string& text) {
     SongDef song;
     std::string error;
-    EXPECT_FALSE(parseSong(TextSource("s.song", text), song, error)) << text;
+    const bool ok = name == "e.sfx" ? parseEffect(TextSource(name, text), effect, error)
+                                    : parseSong(TextSource(name, text), song, error);
+    EXPECT_FALSE(ok) << text;
     return error;
 }
 
@@ -49,6 +46,14 @@ std::string tinySong(const std::string& steps,
            steps + "\nend\norder p\n";
 }
 
+PcmBuffer renderTinySong(const std::string& steps,
+                         const std::string& envelope = "0.001 0.05 0.5 0.05") {
+    SongDef song;
+    std::string error;
+    EXPECT_TRUE(parseSong(TextSource("s", tinySong(steps, envelope)), song, error)) << error;
+    return renderSong(song);
+}
+
 TEST(SoundSources, CommentsStartAtAWordButSharpsStayNotes) {
     const TextSource source("x", "# whole line\nnotes C#4:0.1 D4:0.1  # trailing\n\n  gate 1#2\n");
     ASSERT_EQ(source.lines().size(), 2u);
@@ -58,24 +63,23 @@ TEST(SoundSources, CommentsStartAtAWordButSharpsStayNotes) {
 }
 
 TEST(SoundSources, MistakesAreReportedWithTheirLine) {
-    EXPECT_EQ(parseEffectError("output a.wav\nwave sine\n"),
+    EXPECT_EQ(parseError("e.sfx", "output a.wav\nwave sine\n"),
               "e.sfx:2: 'wave' is not an effect statement (missing 'layer'?)");
-    EXPECT_EQ(parseEffectError("output a.wav\nlayer\n notes C4:0.1 Q4:0.1\n"),
-              "e.sfx:3: bad note 'Q4:0.1'");
-    EXPECT_EQ(parseEffectError("layer\n wave noise\n"), "e.sfx: no 'output' line");
+    EXPECT_EQ(parseError("e.sfx", "layer\n wave noise\n"), "e.sfx: no 'output' line");
     // A tone without a pitch would be silence or DC.
-    EXPECT_EQ(parseEffectError("output a.wav\nlayer\n wave square\n"),
+    EXPECT_EQ(parseError("e.sfx", "output a.wav\nlayer\n wave square\n"),
               "e.sfx: layer 1 has no 'freq' or 'notes'");
 
     const std::string head = "output m.ogg\ninstrument i\n layer\nend\ntrack a i\ntrack b i\n";
-    EXPECT_EQ(parseSongError(head + "pattern p\n a C4 C4\n b C4\nend\norder p\n"),
+    EXPECT_EQ(parseError("s.song", head + "pattern p\n a C4 C4\n b C4\nend\norder p\n"),
               "s.song:10: pattern p: track b has 1 steps, others 2");
-    EXPECT_EQ(parseSongError(head + "pattern p\n a C4\nend\norder p q\n"),
+    EXPECT_EQ(parseError("s.song", head + "pattern p\n a C4\nend\norder p q\n"),
               "s.song:10: unknown pattern 'q'");
-    EXPECT_EQ(parseSongError(head + "pattern p\n c C4\nend\n"), "s.song:8: unknown track 'c'");
-    EXPECT_EQ(parseSongError(head + "track c piano\n"), "s.song:7: unknown instrument 'piano'");
-    EXPECT_EQ(parseSongError(head + "pattern p\n a C4\n"), "s.song: a block is missing its 'end'");
-    EXPECT_EQ(parseSongError("output m.ogg\ninstrument i\nend\n"),
+    EXPECT_EQ(parseError("s.song", head + "track c piano\n"),
+              "s.song:7: unknown instrument 'piano'");
+    EXPECT_EQ(parseError("s.song", head + "pattern p\n a C4\n"),
+              "s.song: a block is missing its 'end'");
+    EXPECT_EQ(parseError("s.song", "output m.ogg\ninstrument i\nend\n"),
               "s.song:3: instrument without layers");
 }
 
@@ -97,14 +101,8 @@ TEST(SoundSources, SongStepsHoldsChordsAndVelocities) {
 }
 
 TEST(Sequencer, HeldNotesSoundOnAndRestsAreSilent) {
-    auto render = [](const std::string& steps) {
-        SongDef song;
-        std::string error;
-        EXPECT_TRUE(parseSong(TextSource("s", tinySong(steps)), song, error)) << error;
-        return renderSong(song);
-    };
-    const PcmBuffer held = render("C4 - - - . . . .");
-    const PcmBuffer cut = render("C4 . . . . . . .");
+    const PcmBuffer held = renderTinySong("C4 - - - . . . .");
+    const PcmBuffer cut = renderTinySong("C4 . . . . . . .");
     ASSERT_EQ(held.frames(), static_cast<std::size_t>(kSampleRate));  // 8 steps of 0.125 s
     // Step 2 (0.25-0.375 s): still sounding when held, silent when not.
     auto energy = [](const PcmBuffer& pcm, double from, double to) {
@@ -121,12 +119,7 @@ TEST(Sequencer, HeldNotesSoundOnAndRestsAreSilent) {
 TEST(Sequencer, ANoteRingingPastTheEndCarriesOnAtTheStart) {
     // The last of 8 steps (0.125 s each) starts a note with a 0.5 s release:
     // it must wrap round onto the start of the loop, with no seam.
-    SongDef song;
-    std::string error;
-    ASSERT_TRUE(
-        parseSong(TextSource("s", tinySong(". . . . . . . A4", "0.001 0 1 0.5")), song, error))
-        << error;
-    const PcmBuffer pcm = renderSong(song);
+    const PcmBuffer pcm = renderTinySong(". . . . . . . A4", "0.001 0 1 0.5");
     const std::size_t n = pcm.frames();
     ASSERT_EQ(n, static_cast<std::size_t>(kSampleRate));
     float startLevel = 0.0f;
@@ -207,12 +200,11 @@ TEST(SoundFormats, WavAndOggDecodeBackToWhatWasWritten) {
     // One second of stereo: left 440 Hz, right 660 Hz, with their own levels.
     PcmBuffer stereo;
     stereo.channels = 2;
-    for (int i = 0; i < kSampleRate; ++i) {
-        stereo.samples.push_back(
-            0.5f * static_cast<float>(std::sin(2 * 3.14159265 * 440 * i / kSampleRate)));
-        stereo.samples.push_back(
-            0.2f * static_cast<float>(std::sin(2 * 3.14159265 * 660 * i / kSampleRate)));
-    }
+    auto tone = [](double level, double hz, int i) {
+        return static_cast<float>(level * std::sin(2 * 3.14159265 * hz * i / kSampleRate));
+    };
+    for (int i = 0; i < kSampleRate; ++i)
+        stereo.samples.insert(stereo.samples.end(), {tone(0.5, 440, i), tone(0.2, 660, i)});
     const std::vector<std::uint8_t> ogg = encodeOgg(stereo, 0.4f);
     ASSERT_TRUE(decodeOgg(ogg.data(), ogg.size(), decoded, &error)) << error;
     EXPECT_EQ(decoded.rate, 44100);

@@ -132,7 +132,7 @@ TEST(LayerRenderer, PitchSlidesToItsEndAndTheNoteEndsWithItsRelease) {
     EXPECT_LT(risingCrossings(out, 100, 100 + kSampleRate / 100), 4);     // ~200 Hz at first
     EXPECT_NEAR(out.back(), 0.0f, 1e-3f);
 
-    // A relative layer plays the note it is given: an octave up here.
+    // A relative layer plays the note it is given (an octave up here), at its velocity.
     LayerParams octave;
     octave.pitchStart = octave.pitchEnd = 2.0;
     octave.envelope = {0.001, 0.0, 1.0, 0.01};
@@ -156,7 +156,7 @@ TEST(Mastering, LimiterRoundsOffOnlyThePeaks) {
     }
 }
 
-TEST(Mastering, DcRemovalCentresLoopsWithoutASeamAndBlipsWithQuietEdges) {
+TEST(Mastering, DcRemovalOfALoopLeavesNoSeam) {
     // Whole cycles of a 100 Hz tone riding on a DC offset of 0.3, looped.
     PcmBuffer loop;
     loop.channels = 2;
@@ -173,16 +173,6 @@ TEST(Mastering, DcRemovalCentresLoopsWithoutASeamAndBlipsWithQuietEdges) {
         const float join = loop.samples[c] - loop.samples[(frames - 1) * 2 + c];
         EXPECT_LT(std::fabs(join), 0.01f) << "a steady loop stays steady across its join";
     }
-    // A short one-sided effect: centred, yet starting and ending at zero.
-    PcmBuffer blip;
-    for (int i = 0; i < 400; ++i)
-        blip.samples.push_back(static_cast<float>(std::sin(kPi * i / 399)));
-    centerMean(blip);
-    double mean = 0.0;
-    for (float s : blip.samples) mean += s / 400;
-    EXPECT_NEAR(mean, 0.0, 1e-6);
-    EXPECT_NEAR(blip.samples.front(), 0.0f, 1e-6f);
-    EXPECT_NEAR(blip.samples.back(), 0.0f, 1e-6f);
 }
 
 }  // namespace
