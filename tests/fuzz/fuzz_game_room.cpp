@@ -1,8 +1,6 @@
-// A fuzzed room played by the headless game. The input is a room file; it
-// stands in for one room of the built map (chosen by the input's size), moved
-// to the front of the map so the game starts in it. A room the loader refuses
-// simply ends the run. The game reads data/ from the current folder, so each
-// run works in a scratch folder: give libFuzzer an absolute -artifact_prefix.
+// A fuzzed room played by the headless game: the input replaces the room of
+// the built map picked by its size, moved first so the game starts in it. Runs
+// work in a scratch copy of data/: give libFuzzer an absolute -artifact_prefix.
 #include <algorithm>
 #include <cstdio>
 #include <filesystem>
@@ -12,7 +10,6 @@
 #include "FuzzCheck.h"
 #include "common/Files.h"
 #include "game/Game.h"
-#include "gfx/GlApi.h"
 #include "input/ScriptInput.h"
 #include "world/RoomFile.h"
 
@@ -29,10 +26,10 @@ constexpr char kControls[] =
 constexpr int kFrames = 560;
 constexpr int kDrawEvery = 5;  // a drawn frame costs about ten update steps
 
-std::string scratchFolder;
-fs::path home;  // where the fuzzer was started
+fs::path scratchFolder;
+fs::path home;       // where the fuzzer was started
+fs::path builtData;  // the generated data
 MapFile builtMap;
-std::vector<std::vector<std::uint8_t>> builtRooms;  // each section's file
 
 void removeScratch() {
     if (scratchFolder.empty()) return;
@@ -49,8 +46,7 @@ void writeFile(const std::string& path, const std::uint8_t* data, std::size_t si
 
 [[noreturn]] void giveUp(const std::string& why) {
     std::fprintf(stderr, "fuzz_game_room: %s\n", why.c_str());
-    removeScratch();
-    std::exit(1);
+    std::exit(1);  // removeScratch runs at exit
 }
 
 }  // namespace
@@ -64,22 +60,17 @@ extern "C" int LLVMFuzzerInitialize(int*, char***) {
     char name[] = "/tmp/quasarine-fuzz-room-XXXXXX";
     if (!mkdtemp(name)) giveUp("cannot make a scratch folder");
     scratchFolder = name;
+    fs::create_directories(scratchFolder / "data");
     std::atexit(removeScratch);
     // Pictures and sounds are the built ones; the runs write into a copy of map/.
-    fs::create_directories(scratchFolder + "/data/map");
+    builtData = data;
     for (const auto& entry : fs::directory_iterator(data)) {
         if (entry.path().filename() != "map")
-            fs::create_symlink(entry.path(),
-                               fs::path(scratchFolder) / "data" / entry.path().filename());
+            fs::create_symlink(entry.path(), scratchFolder / "data" / entry.path().filename());
     }
-    for (const SectionRecord& section : builtMap.sections) {
-        std::vector<std::uint8_t> bytes;
-        const std::string path = (data / "map" / nativePath(section.name)).string();
-        if (!readWholeFile(path, bytes, 64u << 20, &error)) giveUp(path + ": " + error);
-        writeFile(scratchFolder + "/data/map/" + nativePath(section.name), bytes.data(),
-                  bytes.size());
-        builtRooms.push_back(std::move(bytes));
-    }
+    std::error_code failed;
+    fs::copy(data / "map", scratchFolder / "data" / "map", failed);
+    if (failed) giveUp("cannot copy " + (data / "map").string() + ": " + failed.message());
     home = fs::current_path();
     return 0;
 }
@@ -107,7 +98,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     shutdownGame(game);
 
-    writeFile(roomPath, builtRooms[index].data(), builtRooms[index].size());
+    fs::copy_file(builtData / "map" / nativePath(map.sections[0].name), roomPath,
+                  fs::copy_options::overwrite_existing);
     fs::current_path(home);
     return 0;
 }

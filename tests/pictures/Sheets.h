@@ -1,8 +1,6 @@
 #pragma once
 
 // The generator's sheets drawn in memory, for the picture and character tests.
-#include <gtest/gtest.h>
-
 #include <string>
 
 #include "Canvas.h"
@@ -18,13 +16,6 @@ inline Canvas drawSheet(const SheetDefinition& sheet) {
     Canvas canvas(sheet.width, sheet.height);
     sheet.draw(canvas);
     return canvas;
-}
-
-inline Canvas drawSheet(const std::string& path) {
-    const SheetDefinition* sheet = findSheet(path);
-    if (sheet) return drawSheet(*sheet);
-    ADD_FAILURE() << path << " is not registered";
-    return Canvas(32, 32);
 }
 
 // Whether pixel (x, y) of frame n's cell, as seen, is drawn (not the colour key).

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <numeric>
 #include <set>
 #include <string>
 #include <vector>
@@ -13,15 +14,12 @@
 #include "LayerRenderer.h"
 #include "Mastering.h"
 #include "NoteName.h"
-#include "OggWriter.h"
 #include "Oscillator.h"
 #include "Sequencer.h"
 #include "SongFile.h"
 #include "SoundGenerator.h"
-#include "StateVariableFilter.h"
 #include "WavWriter.h"
 #include "audio/MusicTracks.h"
-#include "audio/OggDecoder.h"
 #include "audio/WavDecoder.h"
 #include "game/Game.h"
 
@@ -62,17 +60,7 @@ PcmBuffer renderTinySong(const std::string& steps,
     return renderSong(song);
 }
 
-TEST(SoundSources, CommentsStartAtAWordButSharpsStayNotes) {
-    const TextSource source("x", "# whole line\nnotes C#4:0.1 D4:0.1  # trailing\n\n  gate 1#2\n");
-    ASSERT_EQ(source.lines().size(), 2u);
-    EXPECT_EQ(source.lines()[0].number, 2);
-    EXPECT_EQ(source.lines()[0].words, (std::vector<std::string>{"notes", "C#4:0.1", "D4:0.1"}));
-    EXPECT_EQ(source.lines()[1].words.back(), "1#2");
-}
-
 TEST(SoundSources, MistakesAreReportedWithTheirLine) {
-    EXPECT_EQ(parseError("e.sfx", "output a.wav\nwave sine\n"),
-              "e.sfx:2: 'wave' is not an effect statement (missing 'layer'?)");
     EXPECT_EQ(parseError("e.sfx", "layer\n wave noise\n"), "e.sfx: no 'output' line");
     // A tone without a pitch would be silence or DC.
     EXPECT_EQ(parseError("e.sfx", "output a.wav\nlayer\n wave square\n"),
@@ -83,19 +71,16 @@ TEST(SoundSources, MistakesAreReportedWithTheirLine) {
               "s.song:10: pattern p: track b has 1 steps, others 2");
     EXPECT_EQ(parseError("s.song", head + "pattern p\n a C4\nend\norder p q\n"),
               "s.song:10: unknown pattern 'q'");
-    EXPECT_EQ(parseError("s.song", head + "track c piano\n"),
-              "s.song:7: unknown instrument 'piano'");
     EXPECT_EQ(parseError("s.song", head + "pattern p\n a C4\n"),
               "s.song: a block is missing its 'end'");
-    EXPECT_EQ(parseError("s.song", "output m.ogg\ninstrument i\nend\n"),
-              "s.song:3: instrument without layers");
 }
 
-TEST(SoundSources, SongStepsHoldsChordsAndVelocities) {
+TEST(SoundSources, SongStepsHoldsChordsVelocitiesAndComments) {
+    // A '#' starts a comment only at the start of a word: sharps stay notes.
     SongDef song;
     std::string error;
-    ASSERT_TRUE(parseSong(TextSource("s", tinySong("C4 - | . E4+G4:3 x | - .")), song, error))
-        << error;
+    const std::string text = "# a tiny song\n" + tinySong("C4 - | . E4+G#4:3 x | - .  # end");
+    ASSERT_TRUE(parseSong(TextSource("s", text), song, error)) << error;
     ASSERT_EQ(song.patterns.size(), 1u);
     const std::vector<SongStep>& steps = song.patterns[0].steps[0];
     ASSERT_EQ(steps.size(), 7u);
@@ -103,7 +88,7 @@ TEST(SoundSources, SongStepsHoldsChordsAndVelocities) {
     EXPECT_EQ(steps[1].kind, SongStep::Hold);
     EXPECT_EQ(steps[2].kind, SongStep::Rest);
     ASSERT_EQ(steps[3].freqsHz.size(), 2u);
-    EXPECT_NEAR(steps[3].freqsHz[1], 392.0, 0.1);
+    EXPECT_NEAR(steps[3].freqsHz[1], 415.3, 0.1);
     EXPECT_FLOAT_EQ(steps[3].velocity, 3.0f / 9.0f);
     EXPECT_EQ(steps[4].kind, SongStep::Strike);
 }
@@ -159,33 +144,28 @@ TEST(SoundGenerator, ReversedEffectsMirrorTheirSourceAndOutputsAreUnique) {
     EXPECT_EQ(generator.outputs(), (std::vector<std::string>{"a.wav", "b.wav", "c.wav"}));
 }
 
-TEST(SoundGenerator, TheGameSourcesMakeEverySoundTheGameLoadsAndNothingElse) {
-    SoundGenerator generator;
+TEST(SoundGenerator, TheGameSourcesMakeEverySoundTheGameLoadsTheSameEachTime) {
+    // Two generators: every effect and a short song must come out byte for
+    // byte the same, or the data files churn between builds.
+    const std::string song = tinySong("C4+E4 - G4 . | x:5 . C5 -", "0.001 0.05 0.5 0.3");
+    SoundGenerator first, second;
     std::string error;
-    ASSERT_TRUE(generator.loadFolder(kAssets, error)) << error;
+    for (SoundGenerator* generator : {&first, &second})
+        ASSERT_TRUE(generator->loadFolder(kAssets, error)) << error;
     auto fileName = [](const std::string& path) {
         return path.substr(path.find_last_of("\\/") + 1);
     };
     std::set<std::string> loaded;
     for (const SampleFile& sample : kSampleTable) loaded.insert(fileName(sample.file));
-    for (int track = 0; track < kMusicTrackCount; ++track) {
+    for (int track = 0; track < kMusicTrackCount; ++track)
         loaded.insert(fileName(findMusicTrack(track)->file));
-    }
-    const std::vector<std::string> made = generator.outputs();
+    const std::vector<std::string> made = first.outputs();
     EXPECT_EQ(std::set<std::string>(made.begin(), made.end()), loaded);
-}
 
-TEST(SoundGenerator, SameSourcesGiveTheSameBytes) {
-    // Two generators, every effect plus a short song: data must not churn.
-    const std::string song = tinySong("C4+E4 - G4 . | x:5 . C5 -", "0.001 0.05 0.5 0.3");
-    SoundGenerator first, second;
-    std::string error;
-    for (SoundGenerator* generator : {&first, &second}) {
-        ASSERT_TRUE(generator->loadFolder(kAssets, error)) << error;
+    for (SoundGenerator* generator : {&first, &second})
         ASSERT_TRUE(generator->addSong("tiny", song, error)) << error;
-    }
     for (const std::string& name : first.outputs()) {
-        if (name.rfind("music_", 0) == 0) continue;  // long; built and checked elsewhere
+        if (name.rfind("music_", 0) == 0) continue;  // long; checked in GeneratedSounds
         RenderedSound a, b;
         ASSERT_TRUE(first.render(name, a, error)) << error;
         ASSERT_TRUE(second.render(name, b, error)) << error;
@@ -194,7 +174,7 @@ TEST(SoundGenerator, SameSourcesGiveTheSameBytes) {
     }
 }
 
-TEST(SoundFormats, WavAndOggDecodeBackToWhatWasWritten) {
+TEST(SoundFormats, WavSamplesAreClampedAndDecodeBackToWhatWasWritten) {
     PcmBuffer mono;
     mono.samples = {0.0f, 0.5f, -0.5f, 1.5f, -1.5f, 0.25f};
     const std::vector<std::uint8_t> wav = encodeWav(mono);
@@ -204,26 +184,6 @@ TEST(SoundFormats, WavAndOggDecodeBackToWhatWasWritten) {
     EXPECT_EQ(decoded.rate, 44100);
     EXPECT_EQ(decoded.channels, 1);
     EXPECT_EQ(decoded.samples, (std::vector<std::int16_t>{0, 16384, -16384, 32767, -32768, 8192}));
-
-    // One second of stereo: left 440 Hz, right 660 Hz, with their own levels.
-    PcmBuffer stereo;
-    stereo.channels = 2;
-    auto tone = [](double level, double hz, int i) {
-        return static_cast<float>(level * std::sin(2 * kPi * hz * i / kSampleRate));
-    };
-    for (int i = 0; i < kSampleRate; ++i)
-        stereo.samples.insert(stereo.samples.end(), {tone(0.5, 440, i), tone(0.2, 660, i)});
-    const std::vector<std::uint8_t> ogg = encodeOgg(stereo, 0.4f);
-    ASSERT_TRUE(decodeOgg(ogg.data(), ogg.size(), decoded, &error)) << error;
-    EXPECT_EQ(decoded.rate, 44100);
-    ASSERT_EQ(decoded.channels, 2);
-    ASSERT_EQ(decoded.frames(), stereo.frames()) << "no samples gained or lost";
-    double noise = 0.0, signal = 0.0;
-    for (std::size_t i = 0; i < stereo.samples.size(); ++i) {
-        noise += std::pow(decoded.samples[i] / 32768.0 - stereo.samples[i], 2);
-        signal += std::pow(stereo.samples[i], 2);
-    }
-    EXPECT_LT(noise / signal, 0.01) << "more than -20 dB of coding error, or channels swapped";
 }
 
 // Upward zero crossings in [begin, end): the frequency times the duration.
@@ -249,7 +209,6 @@ double rms(const std::vector<float>& x, std::size_t begin, std::size_t end) {
 TEST(NoteName, NamesGiveEqualTemperedPitches) {
     EXPECT_DOUBLE_EQ(noteFrequency("A4"), 440.0);
     EXPECT_NEAR(noteFrequency("C4"), 261.626, 0.001);
-    EXPECT_NEAR(noteFrequency("A2"), 110.0, 1e-9);
     EXPECT_DOUBLE_EQ(noteFrequency("Bb2"), noteFrequency("A#2"));
     EXPECT_NEAR(noteFrequency("C#4") / noteFrequency("C4"), std::pow(2.0, 1.0 / 12.0), 1e-12);
     for (const char* bad : {"", "C", "C#", "H4", "C10", "c#x", "4C"})
@@ -269,22 +228,19 @@ TEST(Oscillator, EveryWaveformRunsAtItsPitchAndNoiseAtItsRate) {
     for (float s : run(square, 441.0, 0.25, kSampleRate)) mean += s / kSampleRate;
     EXPECT_NEAR(mean, -0.5, 0.02);
 
-    // Noise with no pitch changes nearly every sample; with one, that often.
+    // Noise with no pitch changes nearly every sample, around 0; with one,
+    // that often.
     for (double rate : {0.0, 100.0}) {
         Oscillator noise(Waveform::Noise, 3);
         const std::vector<float> w = run(noise, rate, 0.5, kSampleRate);
         int changes = 0;
-        mean = 0.0;
-        for (std::size_t i = 1; i < w.size(); ++i) {
-            changes += w[i] != w[i - 1];
-            mean += w[i] / kSampleRate;
-            ASSERT_LE(std::fabs(w[i]), 1.0f);
-        }
-        if (rate == 0.0) {
-            EXPECT_NEAR(mean, 0.0, 0.02);
-            EXPECT_GT(changes, kSampleRate * 9 / 10);
-        } else {
+        for (std::size_t i = 1; i < w.size(); ++i) changes += w[i] != w[i - 1];
+        for (float v : w) ASSERT_LE(std::fabs(v), 1.0f);
+        if (rate > 0.0) {
             EXPECT_TRUE(changes >= 95 && changes <= 100) << changes;
+        } else {
+            EXPECT_GT(changes, kSampleRate * 9 / 10);
+            EXPECT_NEAR(std::accumulate(w.begin(), w.end(), 0.0) / w.size(), 0.0, 0.02);
         }
     }
 }
@@ -294,10 +250,8 @@ TEST(Envelope, RisesDecaysHoldsAndReleasesFromWhereItIs) {
     const Envelope held(shape, 1.0);
     EXPECT_DOUBLE_EQ(held.level(0.0), 0.0);
     EXPECT_DOUBLE_EQ(held.level(0.1), 1.0);
-    EXPECT_GT(held.level(0.2), 0.5);
     EXPECT_DOUBLE_EQ(held.level(0.5), 0.5);
     EXPECT_DOUBLE_EQ(held.level(1.0), 0.5);
-    EXPECT_LT(held.level(1.2), 0.5);
     EXPECT_NEAR(held.level(1.4), 0.0, 1e-9);
     EXPECT_DOUBLE_EQ(held.length(), 1.4);
     // Let go early in the attack: the release starts from 0.3, not from 1 or
@@ -306,23 +260,6 @@ TEST(Envelope, RisesDecaysHoldsAndReleasesFromWhereItIs) {
     EXPECT_NEAR(tapped.level(0.0299), 0.3, 0.01);
     EXPECT_NEAR(tapped.level(0.0301), 0.3, 0.01);
     EXPECT_DOUBLE_EQ(tapped.level(0.43), 0.0);
-}
-
-TEST(StateVariableFilter, LowPassAndHighPassSplitTheBand) {
-    auto gainDb = [](double toneHz, bool low) {
-        StateVariableFilter filter;
-        Oscillator tone(Waveform::Sine, 1);
-        std::vector<float> out(kSampleRate / 2);
-        for (float& s : out) {
-            const auto o = filter.process(tone.next(toneHz, 0.5), 500.0);
-            s = low ? o.low : o.high;
-        }
-        return 20.0 * std::log10(rms(out, out.size() / 2, out.size()) / std::sqrt(0.5));
-    };
-    EXPECT_NEAR(gainDb(100.0, true), 0.0, 1.0);
-    EXPECT_LT(gainDb(5000.0, true), -30.0);
-    EXPECT_NEAR(gainDb(5000.0, false), 0.0, 1.0);
-    EXPECT_LT(gainDb(50.0, false), -30.0);
 }
 
 TEST(LayerRenderer, PitchSlidesToItsEndAndTheNoteEndsWithItsRelease) {
