@@ -1,8 +1,6 @@
 #!/usr/bin/env bash
-# Fills OUT_DIR/<target>/ with the seed inputs of every fuzz target: the seeds
-# beside this script (command lines have their arguments NUL-separated) and
-# the small files of the generated data in DATA_DIR. Existing seed folders
-# are replaced.
+# Fills OUT_DIR/<target>/ afresh with each fuzz target's seeds: those beside
+# this script (command lines NUL-separated) and the small generated files.
 #   tests/fuzz/make-seeds.sh DATA_DIR OUT_DIR
 set -euo pipefail
 here="$(cd "$(dirname "$0")" && pwd)"

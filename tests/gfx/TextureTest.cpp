@@ -30,16 +30,6 @@ TEST(TextureHeadless, LoadsWithoutGlAndAFailedLoadLeavesItEmptyAndSafe) {
     EXPECT_EQ(texture->getFrameCount(), 0);
 }
 
-TEST(GraphicsState, BindingOrBeginningAFrameResetsTheFrameSize) {
-    Graphics graphics(nullGl());
-    graphics.setFrameSize(20);
-    graphics.bindTexture(nullptr);
-    EXPECT_EQ(graphics.getFrameSize(), 32);
-    graphics.setFrameSize(20);
-    graphics.beginFrame();
-    EXPECT_EQ(graphics.getFrameSize(), 32);
-}
-
 TEST(FontMetrics, LowerCaseRowIsMeasuredAndEverythingElseAdvancesEight) {
     Image font = makeImage(256, 32);
     // Glyph row 2 (characters 96..127) is stored rows 8..15.
@@ -72,7 +62,7 @@ TEST(FontMetrics, LowerCaseRowIsMeasuredAndEverythingElseAdvancesEight) {
     }
 }
 
-TEST(FontMetrics, RefusedFontsKeepTheFixedAdvance) {
+TEST(GraphicsState, RefusedFontsKeepTheFixedAdvanceAndFramesResetTheFrameSize) {
     Graphics graphics(nullGl());
     EXPECT_FALSE(graphics.loadFont(tempPath("none.tga")));
     EXPECT_FALSE(graphics.loadFont(writeTempTarga(makeImage(512, 32), "wide.tga")));
@@ -81,4 +71,11 @@ TEST(FontMetrics, RefusedFontsKeepTheFixedAdvance) {
     EXPECT_EQ(graphics.glyphEdges(31).right, 0);
     EXPECT_EQ(graphics.glyphEdges(200).right, 0);
     graphics.drawText(0, 0, "\x01\xff ok");
+    // Tiles draw at frame size 20; binding a sheet or a new frame goes back to 32.
+    graphics.setFrameSize(20);
+    graphics.bindTexture(nullptr);
+    EXPECT_EQ(graphics.getFrameSize(), 32);
+    graphics.setFrameSize(20);
+    graphics.beginFrame();
+    EXPECT_EQ(graphics.getFrameSize(), 32);
 }

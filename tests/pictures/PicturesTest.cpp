@@ -7,13 +7,26 @@
 #include <string>
 #include <vector>
 
+#include "Canvas.h"
 #include "gfx/Graphics.h"
 #include "gfx/Targa.h"
-#include "pictures/Sheets.h"
 #include "sheets/TileCatalog.h"
 #include "support/TestImages.h"
 
 namespace {
+
+const SheetDefinition* findSheet(const std::string& path) {
+    for (const SheetDefinition& sheet : registeredSheets()) {
+        if (sheet.path == path) return &sheet;
+    }
+    return nullptr;
+}
+
+Canvas drawSheet(const SheetDefinition& sheet) {
+    Canvas canvas(sheet.width, sheet.height);
+    sheet.draw(canvas);
+    return canvas;
+}
 
 // Encoded as the generator writes it (rows stored bottom-up), then decoded
 // by the game's reader.
