@@ -82,13 +82,20 @@ bool decodeTarga(const std::uint8_t* data, std::size_t size, Image& out, std::st
     out.width = width;
     out.height = height;
     out.rgba.resize(pixelCount * 4);
+    // Rows are kept bottom row first, the way GL takes them. Most files are
+    // stored that way; one with the top-left origin bit (descriptor bit 5)
+    // is stored top row first and is turned over while it is copied.
+    const bool topRowFirst = (data[17] & 0x20) != 0;
     const std::uint8_t* src = data + pixelOffset;
-    std::uint8_t* dst = out.rgba.data();
-    for (std::size_t i = 0; i < pixelCount; ++i, src += bytesPerPixel, dst += 4) {
-        dst[0] = src[2];
-        dst[1] = src[1];
-        dst[2] = src[0];
-        dst[3] = bytesPerPixel == 4 ? src[3] : 255;
+    for (int fileRow = 0; fileRow < height; ++fileRow) {
+        const int row = topRowFirst ? height - 1 - fileRow : fileRow;
+        std::uint8_t* dst = out.rgba.data() + static_cast<std::size_t>(row) * width * 4;
+        for (int column = 0; column < width; ++column, src += bytesPerPixel, dst += 4) {
+            dst[0] = src[2];
+            dst[1] = src[1];
+            dst[2] = src[0];
+            dst[3] = bytesPerPixel == 4 ? src[3] : 255;
+        }
     }
     return true;
 }

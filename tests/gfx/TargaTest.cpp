@@ -49,7 +49,7 @@ void expectBox(const FrameBox& box, float cx, float cy, float w, float h) {
 
 }  // namespace
 
-TEST(TargaDecode, ReadsBgrAndBgraPixelsInFileOrder) {
+TEST(TargaDecode, ReadsBgrAndBgraPixelsBottomRowFirst) {
     // 24 bits: no alpha byte, alpha becomes 255; an id field is skipped.
     std::vector<std::uint8_t> bytes = header(2, 2, 1, 24, 3);
     bytes.insert(bytes.end(), {9, 9, 9, 1, 2, 3, 4, 5, 6});  // id field, B G R, B G R
@@ -63,6 +63,12 @@ TEST(TargaDecode, ReadsBgrAndBgraPixelsInFileOrder) {
     ASSERT_TRUE(decodeTarga(withAlpha.data(), withAlpha.size(), image, nullptr));
     EXPECT_TRUE(sameColor(pixelAt(image, 0, 0), Color{3, 2, 1, 77}));
     EXPECT_TRUE(sameColor(pixelAt(image, 1, 0), Color{6, 5, 4, 0}));
+
+    // The same bytes marked top row first (descriptor bit 5) turn over.
+    withAlpha[17] |= 0x20;
+    ASSERT_TRUE(decodeTarga(withAlpha.data(), withAlpha.size(), image, nullptr));
+    EXPECT_TRUE(sameColor(pixelAt(image, 1, 0), Color{3, 2, 1, 77}));
+    EXPECT_TRUE(sameColor(pixelAt(image, 0, 0), Color{6, 5, 4, 0}));
 }
 
 TEST(TargaDecode, RefusesMalformedFilesWithoutReadingPastThem) {

@@ -169,8 +169,9 @@ TEST(TileSheets, EveryTileHasTheCollisionShapeItsCatalogueStates) {
                 << tile.code << ' ' << tile.name;
         }
         for (int frame = 0; frame < static_cast<int>(boxes.size()); ++frame) {
-            if (frameShowsSomething(image, frame))
+            if (frameShowsSomething(image, frame)) {
                 EXPECT_TRUE(codes.count(frame + 1)) << "frame " << frame << " is not catalogued";
+            }
         }
         // The checked-in catalogue is this table.
         const std::string file = std::string(QUASARINE_SOURCE_DIR) + "/assets/tiles/" +

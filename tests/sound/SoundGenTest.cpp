@@ -292,9 +292,13 @@ TEST(Mastering, LimiterRoundsOffOnlyThePeaks) {
     const float knee = static_cast<float>(std::pow(10.0, -6.0 / 20.0));
     const float ceiling = static_cast<float>(std::pow(10.0, -1.0 / 20.0));
     for (std::size_t i = 0; i < pcm.samples.size(); ++i) {
-        if (std::fabs(before.samples[i]) <= knee) EXPECT_EQ(pcm.samples[i], before.samples[i]);
+        if (std::fabs(before.samples[i]) <= knee) {
+            EXPECT_EQ(pcm.samples[i], before.samples[i]);
+        }
         EXPECT_LT(std::fabs(pcm.samples[i]), ceiling);
-        if (i > 0) EXPECT_GT(pcm.samples[i], pcm.samples[i - 1]) << "order kept";
+        if (i > 0) {
+            EXPECT_GT(pcm.samples[i], pcm.samples[i - 1]) << "order kept";
+        }
     }
 }
 
