@@ -1,4 +1,4 @@
-// The particle pool: slots, presets, behaviours.
+// The particle pool: slots, bursts and how each moving type steps.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -22,19 +22,13 @@ TEST_F(Particles, FullPoolDropsNewStartsAndClearFreesSlotZero) {
     for (int i = 0; i < ParticleSystem::kCapacity; ++i) {
         pool_.emit(makeVector3(static_cast<float>(i), 0, 0), makeVector3(0, 0, 0), 0, 1, 0, 50);
     }
-    EXPECT_EQ(pool_.activeCount(), 200);
     pool_.spawnBurst(makeVector3(999, 0, 0), kBurstSmall);
     EXPECT_EQ(pool_.activeCount(), 200);
-    EXPECT_EQ(pool_.particle(0).position.x, 0.0f);
     EXPECT_EQ(pool_.particle(199).position.x, 199.0f);
-
-    pool_.update();
-    EXPECT_EQ(pool_.activeCount(), 200);  // the earlier ones keep running
     pool_.clear();
     EXPECT_EQ(pool_.activeCount(), 0);
     pool_.spawnBurst(makeVector3(5, 6, 0), kBurstExplosion);
     EXPECT_TRUE(pool_.particle(0).active);
-    EXPECT_FALSE(pool_.particle(1).active);
 }
 
 TEST_F(Particles, BurstsPlayTheirFramesForwardOnceAndEnd) {
@@ -59,19 +53,16 @@ TEST_F(Particles, BurstsPlayTheirFramesForwardOnceAndEnd) {
     }
 }
 
-TEST_F(Particles, MovingTypesKeepTheirPreviousPositionForBlending) {
+TEST_F(Particles, DebrisFallsAndSpinsAndABubbleSwaysWithItsLife) {
     pool_.emit(makeVector3(10, 20, 0), makeVector3(1, 0.5f, 0), 0.25f, 1, kParticleDebris, 3);
     pool_.update();
     const Particle& debris = pool_.particle(0);
-    EXPECT_FLOAT_EQ(debris.previousPosition.x, 10.0f);
+    EXPECT_FLOAT_EQ(debris.previousPosition.x, 10.0f);  // kept for blending the draw
     EXPECT_FLOAT_EQ(debris.position.x, 11.0f);
-    EXPECT_FLOAT_EQ(debris.velocity.y, 0.45f);  // falls: y grows upward
-    EXPECT_FLOAT_EQ(debris.position.y, 20.45f);
+    EXPECT_FLOAT_EQ(debris.position.y, 20.45f);  // gravity 0.05 before the move
     EXPECT_FLOAT_EQ(debris.angle, 0.25f);
-    EXPECT_FLOAT_EQ(debris.previousAngle, 0.0f);
 
-    // A bubble sways with its life before the decrement; a life-1 particle
-    // ends on its first update.
+    // The sway reads the life before the decrement; life 1 ends on the first update.
     pool_.clear();
     pool_.emit(makeVector3(0, 0, 0), makeVector3(0, 0.3f, 0), 0, 0, kParticleBubble, 1);
     pool_.update();
