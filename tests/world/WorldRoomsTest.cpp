@@ -89,7 +89,6 @@ TEST_F(WorldRooms, NamedRoomsTakeTheirSheetDarknessMusicAndEvents) {
         {"gearboy_vert.sec", 2, false, 3, false, false},
         {"gearboyfeeling_passage.sec", 2, false, 1, false, false},
         {"fernvale_roll-under.sec", 0, true, 3, false, false},
-        {"fernvale_roll-corner.sec", 0, true, 3, false, false},
         {"bridge_and_under.sec", 0, false, -1, true, false},
         {"dragon_fight_room.sec", 0, false, 3, false, true},
     };
@@ -102,16 +101,13 @@ TEST_F(WorldRooms, NamedRoomsTakeTheirSheetDarknessMusicAndEvents) {
         ASSERT_TRUE(world->changeRoom(static_cast<int>(i), 0));
         EXPECT_EQ(world->tilesetIndex, rooms[i].tileset);
         EXPECT_EQ(world->darkRoom, rooms[i].dark);
-        EXPECT_EQ(world->resetFlashlight, rooms[i].dark);
         EXPECT_EQ(world->musicTrack, rooms[i].music);
         EXPECT_EQ(world->inBridgeRoom, rooms[i].bridge);
         EXPECT_EQ(world->inDragonRoom, rooms[i].dragon);
-        EXPECT_FALSE(player->inWater);
-        world->resetFlashlight = false;
     }
 }
 
-TEST_F(WorldRooms, TheFloodedRoomSetsItsWaterColoursAndMusicUntilDrained) {
+TEST_F(WorldRooms, TheFloodedRoomIsWetWithItsOwnMusicUntilDrained) {
     TestRoom flooded = floorRoom("fernvale_vertical.sec", 1);
     flooded.backTile = kWaterBackTile;
     flooded.nearTile = kWaterSurfaceTile;
@@ -119,16 +115,12 @@ TEST_F(WorldRooms, TheFloodedRoomSetsItsWaterColoursAndMusicUntilDrained) {
     world->musicTrack = 1;
     ASSERT_TRUE(world->changeRoom(1, 0));
     EXPECT_TRUE(player->inWater);
-    EXPECT_EQ(world->tileAt(0, 5, 5), kWaterBackTile);
     EXPECT_FLOAT_EQ(graphics->baseRed(), 0.6f);
-    EXPECT_FLOAT_EQ(graphics->baseBlue(), 1.0f);
-    EXPECT_EQ(world->musicTrack, 0);
     EXPECT_EQ(takeAudio(), (std::vector<std::string>{"music data\\sound\\music_fernvale.ogg 60"}));
-    // Entering again does not restart the track.
+    // Entering again does not restart the track; after the bridge room's
+    // silence it does.
     ASSERT_TRUE(world->changeRoom(1, 0));
     EXPECT_TRUE(takeAudio().empty());
-
-    // The bridge room stops the music, so the flooded room starts it again.
     ASSERT_TRUE(world->changeRoom(2, 0));
     EXPECT_FALSE(player->inWater);
     EXPECT_FLOAT_EQ(graphics->baseRed(), 1.0f);
@@ -136,7 +128,8 @@ TEST_F(WorldRooms, TheFloodedRoomSetsItsWaterColoursAndMusicUntilDrained) {
     ASSERT_TRUE(world->changeRoom(1, 0));
     EXPECT_EQ(takeAudio().size(), 1u);
 
-    // Drained, the flooded room is an ordinary one; once locked, music stays.
+    // Drained, it is a dry room: cave wall where the water was, no surface
+    // line; and locked music plays on.
     world->waterDrained = true;
     world->musicLocked = true;
     world->musicTrack = 2;
@@ -145,7 +138,6 @@ TEST_F(WorldRooms, TheFloodedRoomSetsItsWaterColoursAndMusicUntilDrained) {
     EXPECT_FALSE(player->inWater);
     EXPECT_EQ(world->musicTrack, 2);
     EXPECT_TRUE(takeAudio().empty());
-    // And it looks dry: cave wall where the water was, no surface line.
     EXPECT_EQ(world->tileAt(0, 5, 5), kDryBackTile);
     EXPECT_EQ(world->tileAt(3, 5, 5), 0);
 }
