@@ -1,14 +1,15 @@
-// The player away from any room (its World is never set): hits, what each
-// pose draws, speeds in the air, jumps, firing, form changes and the ball. It
-// meets no tiles, so it is in the air unless a test puts it on the ground for
-// a step.
+// The player, first alone (its World never set, so it meets no tiles and is
+// in the air unless a test puts it on the ground for a step), then in a
+// small room: hits, drawing, speeds, jumps, firing, form changes, the ball,
+// landing and touching an enemy; and the box push-out every mover relies on.
 #include <gtest/gtest.h>
 
-#include <cmath>
 #include <string>
 #include <vector>
 
-#include "gfx/Texture.h"
+#include "enemies/Enemy.h"
+#include "enemies/EnemyList.h"
+#include "player/BoundingBox.h"
 #include "support/RecordingGl.h"
 #include "support/WorldFixture.h"
 #include "weapons/ProjectileSystem.h"
@@ -45,14 +46,6 @@ class PlayerAlone : public WorldFixture {
     }
 };
 
-// One drawn sprite: centre in world units (draw camera at the origin),
-// rotation in degrees, mirroring and the sheet frame.
-struct DrawnSprite {
-    float x, y, rotation;
-    bool flipped;
-    int frame;
-};
-
 // The player made with graphics that write down each sprite drawn.
 class PlayerDrawing : public PlayerAlone {
   protected:
@@ -63,27 +56,53 @@ class PlayerDrawing : public PlayerAlone {
         player = new Player(&recording_, &actors);
         world->setPlayer(player);
         player->setPosition(100, 100, 0);
-        Texture sheet(nullGl());  // both forms' sheets have its size
-        sheet.load("data/vanta.tga");
-        sheetWidth_ = sheet.getWidth();
-        sheetHeight_ = sheet.getHeight();
     }
-
-    std::vector<DrawnSprite> drawn(float alpha) {
+    std::vector<recgl::Call> drawn() {
         recgl::calls().clear();
-        player->draw(alpha);
-        std::vector<DrawnSprite> out;
-        for (const recgl::Call& call : recgl::sprites()) {
-            out.push_back(DrawnSprite{call.worldX(), call.worldY(), call.rotation, call.mirrored,
-                                      call.frame(sheetWidth_, sheetHeight_)});
-        }
-        return out;
+        player->draw(1);
+        return recgl::sprites();
+    }
+    Graphics recording_{recgl::recordingGl()};
+};
+
+// A floor along the bottom row, a low ceiling over columns 10 to 12 (row 2)
+// and a higher one over 14 to 16 (row 3).
+class PlayerOnGround : public PlayerAlone {
+  protected:
+    void SetUp() override {
+        PlayerAlone::SetUp();
+        if (IsSkipped()) return;
+        TestRoom room = floorRoom("ground.sec");
+        room.solid[11] = "..............###...";
+        room.solid[12] = "..........###.......";
+        build({room});
     }
 
-    Graphics recording_{recgl::recordingGl()};
-    float sheetWidth_ = 0;
-    float sheetHeight_ = 0;
+    // Drops the player onto the floor at column `column`'s centre and lets it settle.
+    void standAt(int column) {
+        player->setPosition(column * 16.0f + 8, 40, 0);
+        steps(60);
+        ASSERT_TRUE(player->onGround);
+        takeAudio();
+    }
+
+    // Steps, counting the steps that leave the ground upward.
+    int takeOffs(int count) {
+        int found = 0;
+        for (int i = 0; i < count; ++i) {
+            const bool wasOnGround = player->onGround;
+            player->update(controls);
+            if (wasOnGround && player->velocity.y > 2) ++found;
+        }
+        return found;
+    }
 };
+
+BoundingBox box(float x, float y, float w, float h, float vx = 0, float vy = 0) {
+    BoundingBox b;
+    b.set(makeVector3(x, y, 0), makeVector3(vx, vy, 0), w, h);
+    return b;
+}
 
 TEST_F(PlayerAlone, HitsThrowTheVantaAwayTurnTheGearboyAndLeaveNoHealthBelowZero) {
     const struct {
@@ -127,74 +146,23 @@ TEST_F(PlayerAlone, HitsThrowTheVantaAwayTurnTheGearboyAndLeaveNoHealthBelowZero
     }
 }
 
-TEST_F(PlayerDrawing, DrawingBlendsBetweenStepsAndSetPositionSkipsTheBlend) {
+TEST_F(PlayerDrawing, BothFormsBlinkWhileInvulnerableAndTheStunnedGearboyShowsItsHit) {
     Player& p = *player;
-    p.setPosition(10, 20, 0);
-    EXPECT_FLOAT_EQ(drawn(0.5f).at(0).y, 20.0f);
-    p.velocity = makeVector3(0, 10, 0);
-    p.update(controls);  // falls freely: no room here
-    const float y0 = p.previousPosition.y;
-    const float y1 = p.position.y;
-    EXPECT_FLOAT_EQ(drawn(0)[0].y, y0);
-    EXPECT_FLOAT_EQ(drawn(1)[0].y, y1);
-    EXPECT_NEAR(drawn(0.25f)[0].y, y0 * 0.75f + y1 * 0.25f, 1e-4);
-}
-
-TEST_F(PlayerDrawing, VantaBlinksOneStepInFiveAndTheSomersaultSpinsAboutThePosition) {
-    Player& p = *player;
-    p.form = kVanta;
-    p.legFrame = 2;
-    p.bodyFrame = 8;
-    p.facing = 1;
-    for (int timer = 91; timer >= 0; --timer) {
+    for (int timer = 90; timer >= 0; --timer) {
         p.invulnerableTimer = timer;
-        ASSERT_EQ(drawn(1).size(), timer % 5 == 0 ? 2u : 0u) << "timer " << timer;
+        p.form = kVanta;  // one step in five: legs and upper body
+        ASSERT_EQ(drawn().size(), timer % 5 == 0 ? 2u : 0u) << "vanta, timer " << timer;
+        p.form = kGearboy;  // five steps on, five off
+        ASSERT_EQ(drawn().size(), timer % 10 < 5 ? 1u : 0u) << "gearboy, timer " << timer;
     }
-    std::vector<DrawnSprite> sprites = drawn(1);  // legs 8 under, upper body 8 over
-    EXPECT_EQ(sprites[0].frame, 2);
-    EXPECT_FLOAT_EQ(sprites[0].y, 92.0f);
-    EXPECT_EQ(sprites[1].frame, 8);
-    EXPECT_FLOAT_EQ(sprites[1].y, 108.0f);
-    EXPECT_TRUE(sprites[0].flipped && sprites[1].flipped);
-
-    // Two halves 15 units apart, never mirrored, the spin blended like the position.
-    p.somersault = true;
-    p.somersaultAngle = 1.0f;
-    p.previousSomersaultAngle = 0.6f;
-    sprites = drawn(0.25f);
-    ASSERT_EQ(sprites.size(), 2u);
-    EXPECT_NEAR(sprites[1].x - sprites[0].x, 15 * std::sin(0.7f), 1e-3);
-    EXPECT_NEAR(sprites[1].y - sprites[0].y, 15 * std::cos(0.7f), 1e-3);
-    EXPECT_NEAR(sprites[0].x + sprites[1].x, 200.0f, 1e-3);
-    EXPECT_NEAR(sprites[0].rotation, -0.7f * 360 / 6.2831855f, 1e-3);
-    EXPECT_FALSE(sprites[0].flipped || sprites[1].flipped);
-}
-
-TEST_F(PlayerDrawing, GearboyBlinksFiveStepsAndShowsTheHitBurstWhileStunned) {
-    Player& p = *player;
-    p.facing = 1;
-    p.onGround = true;
-    for (int timer = 90; timer >= 80; --timer) {
-        p.invulnerableTimer = timer;
-        const bool shown = timer == 90 || timer <= 84;
-        ASSERT_EQ(drawn(1).size(), shown ? 1u : 0u) << "timer " << timer;
-    }
-    EXPECT_FLOAT_EQ(drawn(1).at(0).x, 96.0f);  // leans 4 toward its facing on the ground
-
-    // Stunned (the first 60 steps of a hit): the figure stands on its
-    // position, and the hit burst plays 16 to 19 where the hit was.
+    // Stunned: the figure stands on its position, the hit burst where the hit was.
     p.hurtPosition = makeVector3(70, 60, 0);
-    std::vector<int> bursts;
-    for (int timer = 150; timer > 90; --timer) {
-        p.invulnerableTimer = timer;
-        const std::vector<DrawnSprite> sprites = drawn(1);
-        ASSERT_EQ(sprites.size(), 2u) << timer;
-        EXPECT_FLOAT_EQ(sprites[0].x, 100.0f);
-        EXPECT_FLOAT_EQ(sprites[1].x, 70.0f);
-        EXPECT_FLOAT_EQ(sprites[1].y, 80.0f);
-        if (bursts.empty() || bursts.back() != sprites[1].frame) bursts.push_back(sprites[1].frame);
-    }
-    EXPECT_EQ(bursts, (std::vector<int>{16, 17, 18, 19}));
+    p.invulnerableTimer = 150;
+    const std::vector<recgl::Call> sprites = drawn();
+    ASSERT_EQ(sprites.size(), 2u);
+    EXPECT_FLOAT_EQ(sprites[0].worldX(), 100.0f);
+    EXPECT_FLOAT_EQ(sprites[1].worldX(), 70.0f);
+    EXPECT_FLOAT_EQ(sprites[1].worldY(), 80.0f);
 }
 
 TEST_F(PlayerAlone, SpeedsInTheAirSettleWhereTheyShould) {
@@ -415,6 +383,132 @@ TEST_F(PlayerAlone, StunnedGearboyIgnoresControlsAndIsPushedBack) {
     p.update(controls);
     EXPECT_EQ(shotsFired(), 1);
     EXPECT_GT(p.velocity.x, vx * 0.9f * 0.9f);
+}
+
+TEST_F(PlayerOnGround, AJumpNeedsTheButtonReleasedOnTheGround) {
+    for (int form : {kVanta, kGearboy}) {
+        player->reset();
+        player->form = form;
+        standAt(2);
+        controls.jump = true;
+        EXPECT_EQ(takeOffs(200), 1) << "held through the landing, form " << form;
+        EXPECT_TRUE(player->onGround);
+
+        controls.jump = false;
+        steps(1);
+        controls.jump = true;
+        steps(1);
+        EXPECT_GT(player->velocity.y, 2.5f) << "form " << form;
+
+        // Let go in the air and press again before landing: still no jump.
+        controls.jump = false;
+        steps(2);
+        controls.jump = true;
+        EXPECT_EQ(takeOffs(200), 0) << "form " << form;
+        release();
+    }
+}
+
+TEST_F(PlayerOnGround, BallBouncesOnlyWhenFallingFasterThanOneAndAHalf) {
+    player->form = kVanta;
+    standAt(1);
+    const float restY = player->position.y;  // the rolled ball's bottom is as deep
+    for (const float speed : {-3.0f, -1.2f}) {
+        player->ball = true;
+        player->animCounter = 0;  // rolled
+        player->setPosition(24, restY + (speed < -1.5f ? 48 : 1), 0);
+        player->onGround = false;
+        player->velocity = makeVector3(0, speed, 0);
+        float before = speed;
+        for (int i = 0; i < 100 && !player->onGround && player->velocity.y <= 0; ++i) {
+            before = player->velocity.y;
+            player->update(controls);
+        }
+        const float landing = (before - 0.07f) * 0.995f;
+        if (speed < -1.5f) {
+            ASSERT_LT(landing, -1.5f);
+            EXPECT_NEAR(player->velocity.y, -0.5f * landing, 1e-4);
+            EXPECT_FALSE(player->onGround);
+        } else {
+            ASSERT_GT(landing, -1.5f);
+            EXPECT_FLOAT_EQ(player->velocity.y, 0.0f);
+        }
+        steps(300);  // the bounces die away and the ball comes to rest
+        EXPECT_NEAR(player->position.y, restY, 0.01f);
+    }
+}
+
+TEST_F(PlayerOnGround, BallStandsUpOnlyWithHeadRoom) {
+    player->form = kVanta;
+    standAt(1);
+    for (int column : {11, 15}) {
+        player->ball = true;
+        player->animCounter = 0;
+        player->setPosition(column * 16.0f + 8, player->position.y, 0);
+        steps(5);
+        ASSERT_TRUE(player->onGround);
+        controls.up = true;
+        steps(1);
+        EXPECT_EQ(player->ball, column == 11) << "column " << column;  // 11: under the low ceiling
+        release();
+    }
+}
+
+TEST_F(PlayerOnGround, GearboyLandingPlaysUnlessFrozenAndEndsTheFirePose) {
+    standAt(4);
+    controls.jump = true;
+    steps(1);
+    controls.fire = true;
+    steps(1);
+    EXPECT_EQ(player->firePoseTimer, 59);  // fired in the air
+    controls.jump = controls.fire = false;
+    while (!player->onGround) player->update(controls);
+    EXPECT_EQ(player->firePoseTimer, 0);
+    EXPECT_EQ(takeAudio(), (Audio{"play gearboy_fire1 20", "play gearboy_land 15"}));
+
+    world->freezeTimer = 10;
+    steps(1);
+    controls.jump = true;
+    steps(1);
+    controls.jump = false;
+    while (!player->onGround) player->update(controls);
+    EXPECT_TRUE(takeAudio().empty());
+}
+
+TEST_F(PlayerOnGround, TouchingAnEnemyHurtsUnlessStillInvulnerable) {
+    player->form = kVanta;
+    standAt(6);
+    Enemy* enemy = world->getEnemies()->spawn(player->position, kHelmet, 0);
+    ASSERT_NE(enemy, nullptr);
+    player->invulnerableTimer = 1;  // counted down only after the enemy test
+    steps(1);
+    EXPECT_EQ(player->health, 99);
+    steps(1);
+    EXPECT_EQ(player->health, 99 - enemy->contactDamage);
+    EXPECT_EQ(player->invulnerableTimer, 89);
+}
+
+TEST(BoundingBox, AWallPushesBackSidewaysAndStopsOnlyTheSpeedIntoIt) {
+    const BoundingBox wall = box(40, 30, 15, 15);
+    BoundingBox body = box(40 - 7.5f - 6 + 0.5f, 30, 12, 30, 2, 1);
+    EXPECT_TRUE(body.pushOutOf(wall));
+    EXPECT_FLOAT_EQ(body.position.x, 40 - 7.5f - 6);
+    EXPECT_FLOAT_EQ(body.velocity.x, 0);
+    EXPECT_FLOAT_EQ(body.velocity.y, 1);
+
+    BoundingBox other = box(40 + 7.5f + 6 - 0.5f, 30, 12, 30, 2, 0);
+    EXPECT_TRUE(other.pushOutOf(wall));
+    EXPECT_FLOAT_EQ(other.position.x, 40 + 7.5f + 6);
+    EXPECT_FLOAT_EQ(other.velocity.x, 2);
+
+    // A corner touch (0.3 on x, under the 0.5 tolerance, and too diagonal
+    // for the vertical one) is reported but moves nothing.
+    BoundingBox corner = box(15.7f, 14, 16, 16, 1, 1);
+    EXPECT_TRUE(corner.pushOutOf(box(0, 0, 16, 16)));
+    EXPECT_FLOAT_EQ(corner.position.x, 15.7f);
+    EXPECT_FLOAT_EQ(corner.position.y, 14);
+    EXPECT_FLOAT_EQ(corner.velocity.x, 1);
+    EXPECT_FALSE(box(30, 0, 10, 10).pushOutOf(box(0, 0, 16, 16)));
 }
 
 }  // namespace
