@@ -14,8 +14,6 @@ namespace {
 
 class ProjectilePool : public ::testing::Test {
   protected:
-    void SetUp() override { recgl::reset(); }
-
     static Vector3 at(float x, float y = 0) { return makeVector3(x, y, 0); }
 
     // Sprites of one draw: x from the view centre, and the frame on the

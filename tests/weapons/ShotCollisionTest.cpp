@@ -2,8 +2,6 @@
 // weapon hit does to doors, blocks and the flush target is in WorldBlocksTest).
 #include <gtest/gtest.h>
 
-#include <algorithm>
-
 #include "enemies/EnemyWorld.h"
 #include "enemies/HelmetEnemy.h"
 #include "enemies/SwoopEnemy.h"
@@ -49,9 +47,7 @@ TEST_F(ShotCollision, GearboyShotsRicochetOffAHidingHelmetAndVantaShotsEndOnIt) 
     EXPECT_TRUE(helmet->alive);
     EXPECT_EQ(takeAudio(), (Audio{"play gearboy_ricochet 20"}));
     ASSERT_EQ(particles().activeCount(), 1);
-    const Particle& spark = particles().particle(0);  // flies back from where the shot ended
-    EXPECT_FLOAT_EQ(spark.position.x, 96);
-    EXPECT_FLOAT_EQ(spark.velocity.x, -3);
+    EXPECT_FLOAT_EQ(particles().particle(0).velocity.x, -3);  // the spark flies back
 
     // A vanta shot ends on it too, but does nothing to it.
     shots().spawnPlayerShot(makeVector3(80, 22, 0), makeVector3(4, 0, 0), kVantaShot);
@@ -75,10 +71,6 @@ TEST_F(ShotCollision, EnemyShotsPassThroughWallsAndDoorsToHurtThePlayer) {
     shots().spawnEnemyShot(makeVector3(120, 40, 0), makeVector3(2.5f, 0, 0), 1);
     EXPECT_EQ(flyUntilEnded(), steps);
     EXPECT_EQ(player->health, health - 10);
-
-    // A player shot stops at the first solid tile it touches.
-    shots().spawnPlayerShot(makeVector3(120, 40, 0), makeVector3(4, 0, 0), kGearboyShot);
-    EXPECT_EQ(flyUntilEnded(), 10);  // at x 160 it touches the door tile's box
 }
 
 TEST_F(ShotCollision, OneStepCanHurtAnEnemyAndOpenADoor) {
@@ -88,7 +80,5 @@ TEST_F(ShotCollision, OneStepCanHurtAnEnemyAndOpenADoor) {
     EXPECT_EQ(flyUntilEnded(), 1);  // at x 159: inside the swoop and touching the door
     EXPECT_EQ(swoop->hitPoints, 5);
     EXPECT_EQ(openedBlocks(), 3);
-    const Audio heard = takeAudio();
-    EXPECT_EQ(std::count(heard.begin(), heard.end(), "play door_open 30"), 1);
-    EXPECT_EQ(std::count(heard.begin(), heard.end(), "play enemy_hit 30"), 1);
+    EXPECT_EQ(takeAudio(), (Audio{"play enemy_hit 30", "play door_open 30"}));
 }
