@@ -71,6 +71,10 @@ TEST_F(ShotCollision, EnemyShotsPassThroughWallsAndDoorsToHurtThePlayer) {
     shots().spawnEnemyShot(makeVector3(120, 40, 0), makeVector3(2.5f, 0, 0), 1);
     EXPECT_EQ(flyUntilEnded(), steps);
     EXPECT_EQ(player->health, health - 10);
+
+    // A player shot stops at the first solid tile it touches.
+    shots().spawnPlayerShot(makeVector3(120, 40, 0), makeVector3(4, 0, 0), kGearboyShot);
+    EXPECT_EQ(flyUntilEnded(), 10);  // at x 160 it touches the door tile's box
 }
 
 TEST_F(ShotCollision, OneStepCanHurtAnEnemyAndOpenADoor) {
