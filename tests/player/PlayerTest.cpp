@@ -77,12 +77,6 @@ class PlayerOnGround : public PlayerAlone {
     }
 };
 
-BoundingBox box(float x, float y, float w, float h, float vx = 0, float vy = 0) {
-    BoundingBox b;
-    b.set(makeVector3(x, y, 0), makeVector3(vx, vy, 0), w, h);
-    return b;
-}
-
 TEST_F(PlayerAlone, HitsThrowTheVantaAwayTurnTheGearboyAndLeaveNoHealthBelowZero) {
     const struct {
         int form;
@@ -398,6 +392,12 @@ TEST_F(PlayerOnGround, TouchingAnEnemyHurtsUnlessStillInvulnerable) {
     steps(1);
     EXPECT_EQ(player->health, 99 - enemy->contactDamage);
     EXPECT_EQ(player->invulnerableTimer, 89);
+}
+
+BoundingBox box(float x, float y, float w, float h, float vx = 0, float vy = 0) {
+    BoundingBox b;
+    b.set(makeVector3(x, y, 0), makeVector3(vx, vy, 0), w, h);
+    return b;
 }
 
 TEST(BoundingBox, AWallPushesBackSidewaysAndStopsOnlyTheSpeedIntoIt) {
