@@ -19,7 +19,6 @@ TEST_F(Particles, AFullPoolDropsNewStartsAndEachParticleEndsWithItsLife) {
     }
     pool_.spawnBurst(makeVector3(999, 0, 0), kBurstSmall);
     EXPECT_EQ(pool_.activeCount(), 200);
-    EXPECT_EQ(pool_.particle(199).position.x, 199.0f);
 
     pool_.clear();
     pool_.spawnBurst(makeVector3(5, 6, 0), kBurstExplosion);  // 19 steps, frames 10 to 13
