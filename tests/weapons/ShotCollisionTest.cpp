@@ -2,8 +2,6 @@
 // weapon hit does to doors, blocks and the flush target is in WorldBlocksTest).
 #include <gtest/gtest.h>
 
-#include <algorithm>
-
 #include "enemies/EnemyWorld.h"
 #include "enemies/HelmetEnemy.h"
 #include "enemies/SwoopEnemy.h"
@@ -41,7 +39,7 @@ class ShotCollision : public EnemyWorld {
 
 }  // namespace
 
-TEST_F(ShotCollision, GearboyShotsRicochetOffAHidingHelmetThatOtherShotsCannotHurt) {
+TEST_F(ShotCollision, GearboyShotsRicochetOffAHidingHelmetAndVantaShotsEndOnIt) {
     buildWallRoom('#');
     auto* helmet = static_cast<HelmetEnemy*>(spawn(100, 22, kHelmet));  // box x 94..106
     shots().spawnPlayerShot(makeVector3(80, 22, 0), makeVector3(4, 0, 0), kGearboyShot);
@@ -49,29 +47,14 @@ TEST_F(ShotCollision, GearboyShotsRicochetOffAHidingHelmetThatOtherShotsCannotHu
     EXPECT_TRUE(helmet->alive);
     EXPECT_EQ(takeAudio(), (Audio{"play gearboy_ricochet 20"}));
     ASSERT_EQ(particles().activeCount(), 1);
-    const Particle& spark = particles().particle(0);
-    EXPECT_EQ(spark.type, kParticleStraight);
-    EXPECT_EQ(spark.frame, 1);
-    EXPECT_EQ(spark.life, 100);
-    EXPECT_FLOAT_EQ(spark.position.x, 96);
-    EXPECT_FLOAT_EQ(spark.velocity.x, -3);
-    EXPECT_FLOAT_EQ(spark.velocity.y, 3);
+    EXPECT_FLOAT_EQ(particles().particle(0).velocity.x, -3);  // the spark flies back
 
-    // A vanta shot ends on it too, with its flash, but does nothing to it.
+    // A vanta shot ends on it too, but does nothing to it.
     shots().spawnPlayerShot(makeVector3(80, 22, 0), makeVector3(4, 0, 0), kVantaShot);
     EXPECT_EQ(flyUntilEnded(), 4);
     EXPECT_TRUE(helmet->alive);
     EXPECT_TRUE(takeAudio().empty());
     EXPECT_EQ(particles().activeCount(), 1);
-    EXPECT_EQ(shots().projectile(0).impactTimer, 4);
-
-    // Out of its helmet, one gearboy shot kills it.
-    helmet->state = HelmetEnemy::kWalking;
-    shots().spawnPlayerShot(makeVector3(80, 22, 0), makeVector3(4, 0, 0), kGearboyShot);
-    EXPECT_EQ(flyUntilEnded(), 4);
-    EXPECT_FALSE(helmet->alive);
-    EXPECT_EQ(takeAudio(), (Audio{"play gearboy_enemyhurt 30"}));
-    EXPECT_EQ(particles().particle(1).type, kParticleExplosion);
 }
 
 TEST_F(ShotCollision, EnemyShotsPassThroughWallsAndDoorsToHurtThePlayer) {
@@ -79,14 +62,8 @@ TEST_F(ShotCollision, EnemyShotsPassThroughWallsAndDoorsToHurtThePlayer) {
     placePlayer(220, 40);  // body x 214..226
     const int health = player->health;
     shots().spawnEnemyShot(makeVector3(120, 40, 0), makeVector3(2.5f, 0, 0), 1);
-    const int steps = flyUntilEnded();
-    EXPECT_EQ(steps, 38);  // at x 215 its box reaches the body's edge at 214
+    EXPECT_EQ(flyUntilEnded(), 38);  // at x 215 its box reaches the body's edge at 214
     EXPECT_EQ(openedBlocks(), 0);
-    EXPECT_EQ(player->health, health - 10);
-
-    // While the player blinks a shot still ends on it but does no harm.
-    shots().spawnEnemyShot(makeVector3(120, 40, 0), makeVector3(2.5f, 0, 0), 1);
-    EXPECT_EQ(flyUntilEnded(), steps);
     EXPECT_EQ(player->health, health - 10);
 
     // A player shot stops at the first solid tile it touches.
@@ -101,7 +78,5 @@ TEST_F(ShotCollision, OneStepCanHurtAnEnemyAndOpenADoor) {
     EXPECT_EQ(flyUntilEnded(), 1);  // at x 159: inside the swoop and touching the door
     EXPECT_EQ(swoop->hitPoints, 5);
     EXPECT_EQ(openedBlocks(), 3);
-    const Audio heard = takeAudio();
-    EXPECT_EQ(std::count(heard.begin(), heard.end(), "play door_open 30"), 1);
-    EXPECT_EQ(std::count(heard.begin(), heard.end(), "play enemy_hit 30"), 1);
+    EXPECT_EQ(takeAudio(), (Audio{"play enemy_hit 30", "play door_open 30"}));
 }

@@ -1,13 +1,19 @@
-// Room changes, the rules each named room brings, and damaged room files.
+// Room changes, the flooded room, and the scripted rooms step by step (boss
+// music, the dragon's fly-past, the bridge coming down); damaged room files.
 #include <gtest/gtest.h>
 
 #include <fstream>
 #include <tuple>
 
+#include "enemies/Enemy.h"
+#include "enemies/EnemyList.h"
+#include "particles/ParticleSystem.h"
 #include "support/WorldFixture.h"
 #include "weapons/ProjectileSystem.h"
 
 namespace {
+
+using Audio = std::vector<std::string>;
 
 class WorldRooms : public WorldFixture {
   protected:
@@ -16,6 +22,39 @@ class WorldRooms : public WorldFixture {
         EXPECT_FLOAT_EQ(player->position.x, x);
         EXPECT_FLOAT_EQ(player->position.y, y);
         EXPECT_FLOAT_EQ(player->previousPosition.x, x);  // no blend from the old room
+    }
+
+    // A plain room, the bridge room (4 cells high, a ledge on row 45 whose
+    // first stage is columns 12..15, its second 16..19) and the dragon room.
+    void buildScriptedRooms() {
+        TestRoom bridge = floorRoom("bridge_and_under.sec", 1);
+        bridge.heightCells = 4;
+        bridge.solid.assign(60, "");
+        bridge.solid[60 - 1 - 45] = "############BBBBFFFF";
+        TestRoom dragon = floorRoom("dragon_fight_room.sec", 2);
+        dragon.widthCells = 3;
+        build({floorRoom("plain.sec"), bridge, dragon});
+    }
+    void enter(int gridX, float x, float y) {
+        ASSERT_TRUE(world->changeRoom(gridX, 0));
+        player->setPosition(x, y, 0);
+        takeAudio();
+    }
+    // Steps once at x, y in the current room; the sounds of that step.
+    Audio stepAt(float x, float y) {
+        player->setPosition(x, y, 0);
+        stepWorld(1);
+        return takeAudio();
+    }
+    bool ledgeOpen(int from, int to) {
+        for (int c = from; c <= to; ++c) {
+            if (world->tileAt(kSolidLayer, c, 45) != 0) return false;
+        }
+        return true;
+    }
+    int kindAt(int slot) {
+        const Enemy* e = world->getEnemies()->enemyAt(slot);
+        return e ? e->kind : -1;
     }
 };
 
@@ -37,14 +76,10 @@ TEST_F(WorldRooms, EachEdgeLeadsFourUnitsIntoTheNeighbourAndOnlyRightAndTopAreOu
 
     player->setPosition(320, 100, 0);
     player->getProjectiles()->spawnPlayerShot(player->position, makeVector3(4, 0, 0), 0);
-    ASSERT_TRUE(world->isPlayerOutsideRoom());
     world->leaveRoom();
     expectAt("right.sec", 4, 340);
     EXPECT_EQ(player->getProjectiles()->activeCount(), 0);  // shots stay behind
-    // The camera starts centred 20 units above the player, with no easing.
-    EXPECT_FLOAT_EQ(world->camera.x, 4);
-    EXPECT_FLOAT_EQ(world->camera.y, 360);
-    EXPECT_FLOAT_EQ(world->prevCamera.y, 360);
+    EXPECT_FLOAT_EQ(world->prevCamera.y, 360);              // the camera jumps above the player
 
     const struct {
         float x, y;
@@ -76,94 +111,39 @@ TEST_F(WorldRooms, AnEdgeWithNoRoomBeyondIsAWall) {
     EXPECT_EQ(world->section().name, "alone.sec");
 }
 
-TEST_F(WorldRooms, NamedRoomsTakeTheirSheetDarknessMusicAndEvents) {
-    const struct {
-        const char* name;
-        int tileset;
-        bool dark;
-        int music;  // the track playing after entering from a room with track 3
-        bool bridge, dragon;
-    } rooms[] = {
-        {"ordinary.sec", 0, false, 3, false, false},
-        {"save_room1.sec", 1, false, 3, false, false},
-        {"gearboy_vert.sec", 2, false, 3, false, false},
-        {"gearboyfeeling_passage.sec", 2, false, 1, false, false},
-        {"fernvale_roll-under.sec", 0, true, 3, false, false},
-        {"fernvale_roll-corner.sec", 0, true, 3, false, false},
-        {"bridge_and_under.sec", 0, false, -1, true, false},
-        {"dragon_fight_room.sec", 0, false, 3, false, true},
-    };
-    std::vector<TestRoom> row;
-    for (const auto& r : rooms) row.push_back(floorRoom(r.name, static_cast<int>(row.size())));
-    build(row);
-    for (std::size_t i = 0; i < row.size(); ++i) {
-        SCOPED_TRACE(rooms[i].name);
-        world->musicTrack = 3;
-        ASSERT_TRUE(world->changeRoom(static_cast<int>(i), 0));
-        EXPECT_EQ(world->tilesetIndex, rooms[i].tileset);
-        EXPECT_EQ(world->darkRoom, rooms[i].dark);
-        EXPECT_EQ(world->resetFlashlight, rooms[i].dark);
-        EXPECT_EQ(world->musicTrack, rooms[i].music);
-        EXPECT_EQ(world->inBridgeRoom, rooms[i].bridge);
-        EXPECT_EQ(world->inDragonRoom, rooms[i].dragon);
-        EXPECT_FALSE(player->inWater);
-        world->resetFlashlight = false;
-    }
-}
-
-TEST_F(WorldRooms, TheFloodedRoomSetsItsWaterColoursAndMusicUntilDrained) {
+// The flooded room's water, bubbles and rakas: once it is drained, none of
+// them comes back (the other kinds of enemy still do).
+TEST_F(WorldRooms, TheFloodedRoomIsWetWithItsOwnMusicAndRakasUntilDrained) {
     TestRoom flooded = floorRoom("fernvale_vertical.sec", 1);
     flooded.backTile = kWaterBackTile;
     flooded.nearTile = kWaterSurfaceTile;
+    flooded.room.enemies = {EnemyEntry{makeVector3(100, 60, 0), kRaka, 0},
+                            EnemyEntry{makeVector3(150, 200, 0), kSwoop, 0}};
     build({floorRoom("centre.sec"), flooded, floorRoom("bridge_and_under.sec", 2)});
     world->musicTrack = 1;
     ASSERT_TRUE(world->changeRoom(1, 0));
     EXPECT_TRUE(player->inWater);
-    EXPECT_EQ(world->tileAt(0, 5, 5), kWaterBackTile);
-    EXPECT_FLOAT_EQ(graphics->baseRed(), 0.6f);
-    EXPECT_FLOAT_EQ(graphics->baseBlue(), 1.0f);
-    EXPECT_EQ(world->musicTrack, 0);
-    EXPECT_EQ(takeAudio(), (std::vector<std::string>{"music data\\sound\\music_fernvale.ogg 60"}));
-    // Entering again does not restart the track.
+    EXPECT_EQ(takeAudio(), (Audio{"music data\\sound\\music_fernvale.ogg 60"}));
+    EXPECT_EQ(kindAt(0), kRaka);
+    stepWorld(1000);  // about one bubble in 101 steps
+    EXPECT_GT(world->getParticles()->activeCount(), 0);
     ASSERT_TRUE(world->changeRoom(1, 0));
-    EXPECT_TRUE(takeAudio().empty());
+    EXPECT_TRUE(takeAudio().empty());  // entering again does not restart the track
 
-    // The bridge room stops the music, so the flooded room starts it again.
-    ASSERT_TRUE(world->changeRoom(2, 0));
-    EXPECT_FALSE(player->inWater);
-    EXPECT_FLOAT_EQ(graphics->baseRed(), 1.0f);
-    takeAudio();
-    ASSERT_TRUE(world->changeRoom(1, 0));
-    EXPECT_EQ(takeAudio().size(), 1u);
-
-    // Drained, the flooded room is an ordinary one; once locked, music stays.
+    // Drained, it is a dry room: cave wall where the water was, no surface
+    // line, no bubbles, no rakas; and locked music plays on.
     world->waterDrained = true;
     world->musicLocked = true;
-    world->musicTrack = 2;
     ASSERT_TRUE(world->changeRoom(2, 0));
     ASSERT_TRUE(world->changeRoom(1, 0));
     EXPECT_FALSE(player->inWater);
-    EXPECT_EQ(world->musicTrack, 2);
     EXPECT_TRUE(takeAudio().empty());
-    // And it looks dry: cave wall where the water was, no surface line.
     EXPECT_EQ(world->tileAt(0, 5, 5), kDryBackTile);
     EXPECT_EQ(world->tileAt(3, 5, 5), 0);
-}
-
-TEST_F(WorldRooms, TheFeatureIsTheBallInTheStartRoomAStationInTheSaveRoomAndGoneOnceTaken) {
-    std::vector<TestRoom> rooms{floorRoom("starting_room.sec"), floorRoom("save_room1.sec", 1),
-                                floorRoom("other.sec", 2)};
-    for (TestRoom& t : rooms) t.feature = true;
-    build(rooms);
-    EXPECT_EQ(world->featureKind, kFeatureBallItem);
-    ASSERT_TRUE(world->changeRoom(1, 0));
-    EXPECT_EQ(world->featureKind, kFeatureFormStation);
-    ASSERT_TRUE(world->changeRoom(2, 0));
-    EXPECT_EQ(world->featureKind, kFeatureFormStation);  // kept from the last named room
-    EXPECT_TRUE(world->featurePresent);
-    world->featureTaken[2] = true;
-    ASSERT_TRUE(world->changeRoom(2, 0));
-    EXPECT_FALSE(world->featurePresent);
+    EXPECT_EQ(kindAt(0), kSwoop);
+    EXPECT_EQ(kindAt(1), -1);
+    stepWorld(1000);
+    EXPECT_EQ(world->getParticles()->activeCount(), 0);
 }
 
 TEST_F(WorldRooms, DamagedRoomFilesAreReportedAndTheRoomStays) {
@@ -179,4 +159,49 @@ TEST_F(WorldRooms, DamagedRoomFilesAreReportedAndTheRoomStays) {
     testing::internal::CaptureStderr();
     EXPECT_FALSE(world->loadMap("rooms/missing.map"));
     EXPECT_NE(testing::internal::GetCapturedStderr().find("missing.map"), std::string::npos);
+}
+
+TEST_F(WorldRooms, TheBossMusicStartsOncePerGamePastTheMiddleOfTheFightRoom) {
+    buildScriptedRooms();
+    enter(2, 640, 100);
+    EXPECT_TRUE(stepAt(640, 100).empty());
+    EXPECT_EQ(stepAt(640.5f, 100).size(), 1u);
+    EXPECT_EQ(world->musicTrack, 3);
+    enter(0, 100, 100);
+    enter(2, 700, 100);
+    EXPECT_TRUE(stepAt(700, 100).empty());
+}
+
+TEST_F(WorldRooms, TheFlyPastStartsJustAbove720OncePerVisit) {
+    buildScriptedRooms();
+    enter(1, 170, 720);
+    EXPECT_TRUE(stepAt(170, 720).empty());
+    EXPECT_EQ(stepAt(170, 720.5f), (Audio{"play dragon_woosh 40"}));
+    EXPECT_EQ(world->freezeTimer, kFlyPastFreezeSteps);
+    EXPECT_TRUE(world->updateDuringFreeze);
+    EXPECT_TRUE(stepAt(170, 730).empty());
+    enter(0, 100, 100);
+    enter(1, 170, 730);  // a new visit, with the bridge still up
+    EXPECT_EQ(stepAt(170, 730), (Audio{"play dragon_woosh 40"}));
+}
+
+TEST_F(WorldRooms, TheBridgeComesDownInTwoStagesAndStaysDown) {
+    buildScriptedRooms();
+    enter(1, 100, 760);
+    world->crushStage = 1;
+    EXPECT_EQ(stepAt(100, 760).at(0), "play big_crush 100");
+    EXPECT_EQ(world->musicTrack, 2);
+    EXPECT_TRUE(ledgeOpen(12, 15));
+    EXPECT_NE(world->tileAt(kSolidLayer, 16, 45), 0);
+    world->crushStage = 3;
+    EXPECT_EQ(stepAt(100, 760), (Audio{"play big_crush 100"}));
+    EXPECT_EQ(world->crushStage, 4);
+    EXPECT_TRUE(ledgeOpen(12, 19));
+
+    // Track 2 is locked in through other rooms, and the bridge stays down.
+    enter(0, 100, 100);
+    enter(1, 100, 760);
+    EXPECT_EQ(world->musicTrack, 2);
+    EXPECT_TRUE(ledgeOpen(12, 19));
+    EXPECT_NE(world->tileAt(kSolidLayer, 11, 45), 0);  // the rest of the ledge
 }
