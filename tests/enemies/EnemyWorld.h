@@ -1,8 +1,7 @@
 #pragma once
 
-// The headless world fixture with what the enemy and shot tests reach for:
-// the enemy list, the shot pool, the particles, and a player placed by hand
-// (it is never updated here, so its body box is set as the forms leave it).
+// The headless world with the enemy list, the shot pool, the particles, and a
+// player placed by hand (never updated here, so its body box is set directly).
 
 #include <string>
 #include <vector>
@@ -19,10 +18,9 @@ class EnemyWorld : public WorldFixture {
     static float floorTop(int row) { return 16.0f * row + 15.0f; }
 
     // One room `cells` map cells wide, drawn top row first (15 rows).
-    void buildRoom(std::vector<std::string> rows, int cells = 1,
-                   const std::string& name = "test.sec") {
+    void buildRoom(std::vector<std::string> rows, int cells = 1) {
         TestRoom room;
-        room.name = name;
+        room.name = "test.sec";
         room.widthCells = cells;
         room.solid = std::move(rows);
         build({room});
@@ -42,11 +40,11 @@ class EnemyWorld : public WorldFixture {
         player->bodyBox.set(player->position, makeVector3(0, 0, 0), 12, 30);
     }
 
-    Enemy* spawn(float x, float y, std::int32_t kind) {
-        return enemies().spawn(makeVector3(x, y, 0), kind, 0);
+    Enemy* spawn(float x, float y, std::int32_t kind, std::uint8_t flag = 0) {
+        return enemies().spawn(makeVector3(x, y, 0), kind, flag);
     }
-    // Updates the enemies until this one's own state changes; the number of
-    // steps, or -1 when it has not within `limit`.
+    // Steps the enemies until this one's state changes: the number of steps,
+    // or -1 when it has not within `limit`.
     int stepsToNextState(const Enemy& enemy, int limit = 500) {
         const std::int32_t state = enemy.traceState();
         for (int step = 1; step <= limit; ++step) {

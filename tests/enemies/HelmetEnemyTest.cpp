@@ -14,8 +14,8 @@ class Helmet : public EnemyWorld {
         EnemyWorld::SetUp();
         if (IsSkipped()) return;
         std::vector<std::string> rows(15, std::string(40, '.'));
-        rows[15 - 1 - 6] = std::string(10, '#') + std::string(30, '.');
-        rows[15 - 1 - 0] = std::string(30, '#') + std::string(10, '.');
+        rows[14 - 6] = std::string(10, '#') + std::string(30, '.');
+        rows[14 - 0] = std::string(30, '#') + std::string(10, '.');
         buildRoom(rows, 2);
     }
 
@@ -23,6 +23,14 @@ class Helmet : public EnemyWorld {
 
     HelmetEnemy* spawnHelmet(float x, float y = kStandY) {
         return static_cast<HelmetEnemy*>(spawn(x, y, kHelmet));
+    }
+    // A helmet at x 150 that has woken for a player at `playerX` and walks.
+    HelmetEnemy* walkingHelmet(float playerX) {
+        HelmetEnemy* helmet = spawnHelmet(150);
+        placePlayer(playerX, 30);
+        steps(51 + 120);
+        EXPECT_EQ(helmet->state, HelmetEnemy::kWalking);
+        return helmet;
     }
 };
 
@@ -33,18 +41,15 @@ TEST_F(Helmet, WakesAfterItsHidingTimeOnlyWithThePlayerStrictlyWithin100) {
     placePlayer(250, 30);  // exactly 100 away
     EXPECT_EQ(stepsToNextState(*helmet, 300), -1);
 
-    struct Case {
-        float playerX;
-        int facing;
-    };
-    for (const Case c : {Case{249.9f, 1}, Case{50.1f, 0}, Case{150, 1}}) {  // level: right
-        SCOPED_TRACE(c.playerX);
+    // Player x and the way it then faces: level counts as right.
+    for (const auto& [playerX, facing] : {std::pair{249.9f, 1}, {50.1f, 0}, {150.0f, 1}}) {
+        SCOPED_TRACE(playerX);
         enemies().clear();
         helmet = spawnHelmet(150);
-        placePlayer(c.playerX, 30);
+        placePlayer(playerX, 30);
         EXPECT_EQ(stepsToNextState(*helmet), 51);  // its timer starts at 50
         EXPECT_EQ(helmet->state, HelmetEnemy::kRising);
-        EXPECT_EQ(helmet->facing, c.facing);
+        EXPECT_EQ(helmet->facing, facing);
     }
 }
 
@@ -53,67 +58,51 @@ TEST_F(Helmet, FiresAFanOfThreeOnItsFiftiethRisingStepThenWalksAtThePlayer) {
     placePlayer(100, 30);  // on its left
     ASSERT_EQ(stepsToNextState(*helmet), 51);
     steps(49);
-    EXPECT_EQ(helmet->frame, 2);
     EXPECT_EQ(shots().activeCount(), 0);
     steps(1);
     ASSERT_EQ(shots().activeCount(), 3);
-    const float fan[3][2] = {{-2, 2}, {-2.5f, 0}, {-2, -2}};
+    const float fan[3][2] = {{-2, 2}, {-2.5f, 0}, {-2, -2}};  // mirrored: it faces left
     for (int i = 0; i < 3; ++i) {
         EXPECT_EQ(shots().projectile(i).kind, kHelmetShot);
         EXPECT_EQ(shots().projectile(i).velocity.x, fan[i][0]);
         EXPECT_EQ(shots().projectile(i).velocity.y, fan[i][1]);
-        EXPECT_FLOAT_EQ(shots().projectile(i).position.x, 150);
     }
 
-    // The player crosses over; on the 120th step it turns to walk at them.
+    // The player crosses over; on the 120th rising step it turns to walk at them.
     placePlayer(200, 30);
-    steps(69);
-    EXPECT_EQ(helmet->state, HelmetEnemy::kRising);
-    steps(1);
+    EXPECT_EQ(stepsToNextState(*helmet), 70);
     EXPECT_EQ(helmet->state, HelmetEnemy::kWalking);
     EXPECT_EQ(helmet->facing, 1);
     EXPECT_EQ(shots().activeCount(), 3);
 }
 
-TEST_F(Helmet, WalksOneWayForAtMost101StepsThenHides) {
-    HelmetEnemy* helmet = spawnHelmet(150);
-    placePlayer(240, 30);
-    steps(51 + 120);
-    ASSERT_EQ(helmet->state, HelmetEnemy::kWalking);
+TEST_F(Helmet, WalksOneWayFor101StepsThenHides) {
+    HelmetEnemy* helmet = walkingHelmet(240);
     placePlayer(0, 30);  // behind it now: it keeps its way
-    for (int step = 1; step <= 100; ++step) {
-        const float lastX = helmet->position.x;
-        steps(1);
-        EXPECT_GT(helmet->position.x, lastX);
-    }
-    EXPECT_EQ(helmet->state, HelmetEnemy::kWalking);
-    EXPECT_NEAR(helmet->position.y, kStandY, 0.01f);
-    steps(1);
+    const float startX = helmet->position.x;
+    EXPECT_EQ(stepsToNextState(*helmet), 101);
     EXPECT_EQ(helmet->state, HelmetEnemy::kHiding);
+    EXPECT_GT(helmet->position.x, startX);
+    EXPECT_NEAR(helmet->position.y, kStandY, 0.01f);
 }
 
 TEST_F(Helmet, DucksTheSameStepThePlayerIsOnTopOrRightBesideIt) {
-    struct Case {
-        float dx, dy;
-        bool ducks;
-    };
-    for (const Case c : {Case{9.9f, 39.9f, true}, Case{-9.9f, -39.9f, true}, Case{10, 0, false},
-                         Case{0, 40, false}}) {
-        SCOPED_TRACE(testing::Message() << c.dx << ", " << c.dy);
+    for (const auto& [dx, dy, ducks] : {std::tuple{9.9f, 39.9f, true},
+                                        {-9.9f, -39.9f, true},
+                                        {10.0f, 0.0f, false},
+                                        {0.0f, 40.0f, false}}) {
+        SCOPED_TRACE(testing::Message() << dx << ", " << dy);
         enemies().clear();
-        HelmetEnemy* helmet = spawnHelmet(150);
-        placePlayer(240, 30);
-        steps(51 + 120 + 5);
-        ASSERT_EQ(helmet->state, HelmetEnemy::kWalking);
-        placePlayer(helmet->position.x + c.dx, helmet->position.y + c.dy);
+        HelmetEnemy* helmet = walkingHelmet(240);
+        placePlayer(helmet->position.x + dx, helmet->position.y + dy);
         steps(1);
-        EXPECT_EQ(helmet->state, c.ducks ? HelmetEnemy::kHiding : HelmetEnemy::kWalking);
+        EXPECT_EQ(helmet->state, ducks ? HelmetEnemy::kHiding : HelmetEnemy::kWalking);
     }
 }
 
 TEST_F(Helmet, FallsOffALedgeEvenWhileHidingAndIsEndedAScreenBelowTheRoom) {
-    HelmetEnemy* onLedge = spawnHelmet(100, 16 * 6 + kStandY);
-    HelmetEnemy* pastLedge = spawnHelmet(300, 16 * 6 + kStandY);
+    const HelmetEnemy* onLedge = spawnHelmet(100, 16 * 6 + kStandY);
+    const HelmetEnemy* pastLedge = spawnHelmet(300, 16 * 6 + kStandY);
     spawnHelmet(560, 16 * 6 + kStandY);  // over the drop
     placePlayer(600, 300);
     float lastSeenY = 0;
@@ -124,8 +113,7 @@ TEST_F(Helmet, FallsOffALedgeEvenWhileHidingAndIsEndedAScreenBelowTheRoom) {
     EXPECT_EQ(pastLedge->state, HelmetEnemy::kHiding);
     EXPECT_NEAR(pastLedge->position.y, kStandY, 0.01f);
     EXPECT_NEAR(onLedge->position.y, 16 * 6 + kStandY, 0.01f);
-    // The one over the drop went at the first step past the bound, not
-    // kept falling for ever.
+    // The one over the drop went at the first step past the bound.
     EXPECT_EQ(enemies().enemyAt(2), nullptr);
     EXPECT_LT(lastSeenY, -EnemyList::kLostBelow);
     EXPECT_GT(lastSeenY, -EnemyList::kLostBelow - 20);
