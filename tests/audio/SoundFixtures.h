@@ -1,10 +1,9 @@
 #pragma once
 
 // Small sound files made on the spot for the audio tests: sine tones or noise
-// written as 16-bit WAV or encoded to Ogg Vorbis at any rate.
+// written as 16-bit WAV at any rate, or as Ogg Vorbis.
 
 #include <gtest/gtest.h>
-#include <vorbis/vorbisenc.h>
 
 #include <cmath>
 #include <cstdint>
@@ -13,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "OggWriter.h"
 #include "audio/PcmSound.h"
 
 namespace soundtest {
@@ -79,62 +79,14 @@ inline std::vector<std::uint8_t> wavBytes(const PcmSound& sound) {
     return wavWithFormat(1, sound.channels, sound.rate, 16, payload);
 }
 
-// Encodes with libvorbisenc at a middling quality.
+// Ogg Vorbis through the sound generator's own encoder, which writes only
+// its one rate.
 inline std::vector<std::uint8_t> oggBytes(const PcmSound& sound) {
-    vorbis_info info;
-    vorbis_info_init(&info);
-    EXPECT_EQ(vorbis_encode_init_vbr(&info, sound.channels, sound.rate, 0.6f), 0);
-    vorbis_comment comment;
-    vorbis_comment_init(&comment);
-    vorbis_dsp_state dsp;
-    vorbis_analysis_init(&dsp, &info);
-    vorbis_block block;
-    vorbis_block_init(&dsp, &block);
-    ogg_stream_state stream;
-    ogg_stream_init(&stream, 1);
-
-    std::vector<std::uint8_t> out;
-    ogg_page page;
-    auto appendPage = [&] {
-        out.insert(out.end(), page.header, page.header + page.header_len);
-        out.insert(out.end(), page.body, page.body + page.body_len);
-    };
-    ogg_packet header, commentHeader, codeHeader;
-    vorbis_analysis_headerout(&dsp, &comment, &header, &commentHeader, &codeHeader);
-    ogg_stream_packetin(&stream, &header);
-    ogg_stream_packetin(&stream, &commentHeader);
-    ogg_stream_packetin(&stream, &codeHeader);
-    while (ogg_stream_flush(&stream, &page) != 0) appendPage();
-
-    // All the audio in one write, then an empty write that marks the end.
-    const int frames = static_cast<int>(sound.frames());
-    for (int count : {frames, 0}) {
-        float** buffer = vorbis_analysis_buffer(&dsp, count);
-        for (int i = 0; i < count; ++i) {
-            for (int c = 0; c < sound.channels; ++c) {
-                buffer[c][i] =
-                    sound.samples[static_cast<std::size_t>(i) * sound.channels + c] / 32768.0f;
-            }
-        }
-        vorbis_analysis_wrote(&dsp, count);
-        while (vorbis_analysis_blockout(&dsp, &block) == 1) {
-            vorbis_analysis(&block, nullptr);
-            vorbis_bitrate_addblock(&block);
-            ogg_packet packet;
-            while (vorbis_bitrate_flushpacket(&dsp, &packet) == 1) {
-                ogg_stream_packetin(&stream, &packet);
-                while (ogg_stream_pageout(&stream, &page) != 0) appendPage();
-            }
-        }
-    }
-    while (ogg_stream_flush(&stream, &page) != 0) appendPage();
-
-    ogg_stream_clear(&stream);
-    vorbis_block_clear(&block);
-    vorbis_dsp_clear(&dsp);
-    vorbis_comment_clear(&comment);
-    vorbis_info_clear(&info);
-    return out;
+    EXPECT_EQ(sound.rate, soundgen::kSampleRate);
+    soundgen::PcmBuffer pcm;
+    pcm.channels = sound.channels;
+    for (std::int16_t s : sound.samples) pcm.samples.push_back(s / 32768.0f);
+    return soundgen::encodeOgg(pcm, 0.6f);
 }
 
 inline void writeBytes(const std::string& path, const std::vector<std::uint8_t>& bytes) {

@@ -43,6 +43,10 @@ class EnemyWorld : public WorldFixture {
     Enemy* spawn(float x, float y, std::int32_t kind, std::uint8_t flag = 0) {
         return enemies().spawn(makeVector3(x, y, 0), kind, flag);
     }
+    template <class Kind>
+    Kind* spawnAs(float x, float y, std::int32_t kind, std::uint8_t flag = 0) {
+        return static_cast<Kind*>(spawn(x, y, kind, flag));
+    }
     // Steps the enemies until this one's state changes: the number of steps,
     // or -1 when it has not within `limit`.
     int stepsToNextState(const Enemy& enemy, int limit = 500) {

@@ -10,25 +10,19 @@ using Audio = std::vector<std::string>;
 
 class Swoop : public EnemyWorld {
   protected:
-    // A closed room of 20 x 15 tiles.
     void SetUp() override {
         EnemyWorld::SetUp();
         if (IsSkipped()) return;
-        std::vector<std::string> rows(15, "#..................#");
-        rows.front() = rows.back() = std::string(20, '#');
-        buildRoom(rows);
+        buildGroundRoom(0);
     }
-
-    SwoopEnemy* spawnSwoop(float x, float y) {
-        return static_cast<SwoopEnemy*>(spawn(x, y, kSwoop));
-    }
+    SwoopEnemy* spawnSwoop(float x, float y) { return spawnAs<SwoopEnemy>(x, y, kSwoop); }
 };
 
 }  // namespace
 
 TEST_F(Swoop, DivesOnlyWhenThePlayerIsStrictlyWithin64Across) {
-    SwoopEnemy* right = spawnSwoop(100, 180);
-    SwoopEnemy* left = spawnSwoop(250, 180);
+    const SwoopEnemy* right = spawnSwoop(100, 180);
+    const SwoopEnemy* left = spawnSwoop(250, 180);
     placePlayer(164, 30);  // exactly 64 from the first, 86 from the second
     steps(50);
     EXPECT_FALSE(right->diving);
@@ -50,22 +44,20 @@ TEST_F(Swoop, SteersToThePlayerLandsAndBurstsIntoFourShots100StepsLater) {
     EXPECT_GT(swoop->position.x, 120);  // drawn over toward the player
 
     placePlayer(100, 40);  // never dives again
-    const Vector3 restingAt = swoop->position;
+    const float restingX = swoop->position.x;
     steps(99);
     EXPECT_EQ(shots().activeCount(), 0);
-    EXPECT_FALSE(swoop->diving);
-    EXPECT_FLOAT_EQ(swoop->position.x, restingAt.x);
+    EXPECT_FLOAT_EQ(swoop->position.x, restingX);
     takeAudio();
-
-    steps(1);  // the 100th step after landing
+    steps(1);
     EXPECT_FALSE(swoop->alive);
-    ASSERT_EQ(shots().activeCount(), 4);
-    const float expected[4][2] = {{4, 0}, {-4, 0}, {2.5f, 2.5f}, {-2.5f, 2.5f}};
-    for (int i = 0; i < 4; ++i) {
+    std::vector<std::pair<float, float>> burst;
+    for (int i = 0; i < shots().activeCount(); ++i) {
         EXPECT_EQ(shots().projectile(i).kind, kSwoopShot);
-        EXPECT_EQ(shots().projectile(i).velocity.x, expected[i][0]);
-        EXPECT_EQ(shots().projectile(i).velocity.y, expected[i][1]);
+        burst.emplace_back(shots().projectile(i).velocity.x, shots().projectile(i).velocity.y);
     }
+    EXPECT_EQ(burst,
+              (std::vector<std::pair<float, float>>{{4, 0}, {-4, 0}, {2.5f, 2.5f}, {-2.5f, 2.5f}}));
     EXPECT_EQ(particles().activeCount(), 0);
     EXPECT_TRUE(takeAudio().empty());
 }
@@ -82,7 +74,6 @@ TEST_F(Swoop, AHitFreezesItMidDiveFor30StepsAndOneThatEmptiesItKills) {
     EXPECT_EQ(takeAudio(), (Audio{"play enemy_hit 30"}));
     steps(30);
     EXPECT_EQ(swoop->position.y, frozenAt.y);
-    EXPECT_EQ(swoop->hurtTimer, 0);
     steps(1);  // on with the speed it had, plus one step of steering
     EXPECT_NEAR(swoop->velocity.y, speed.y - 0.02f, 1e-5f);
     EXPECT_LT(swoop->position.y, frozenAt.y);

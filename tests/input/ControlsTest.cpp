@@ -1,5 +1,5 @@
 // The six control flags from keyboard and joystick: the rules on a scripted
-// device, and the SDL side with a virtual joystick and a synthetic keyboard.
+// device, and the SDL side with virtual joysticks and a synthetic keyboard.
 #include <SDL.h>
 #include <gtest/gtest.h>
 
@@ -14,9 +14,8 @@ class ScriptedInput : public InputDevice {
   public:
     bool keyHeld(GameKey key) const override { return keys.count(key) != 0; }
     bool readJoystick(JoystickReading& out) override {
-        if (!joystickAnswers) return false;
-        out = stick;
-        return true;
+        if (joystickAnswers) out = stick;
+        return joystickAnswers;
     }
 
     std::set<GameKey> keys;
@@ -24,41 +23,33 @@ class ScriptedInput : public InputDevice {
     JoystickReading stick{32768, 32768, 0};
 };
 
-// The flags as letters in RLUDJF order ("-" for none).
-std::string held(const Controls& c) {
+// Six flags in RLUDJF order as their letters ("-" for none).
+std::string letters(const bool flags[6]) {
     std::string out;
-    const bool flags[] = {c.right, c.left, c.up, c.down, c.jump, c.fire};
     for (int k = 0; k < 6; ++k) {
         if (flags[k]) out += "RLUDJF"[k];
     }
     return out.empty() ? "-" : out;
 }
+std::string held(const Controls& c) {
+    const bool flags[] = {c.right, c.left, c.up, c.down, c.jump, c.fire};
+    return letters(flags);
+}
 
 }  // namespace
 
-TEST(Controls, RightAndLeftCancelUpAndDownDoNotAndFlagsAreLevels) {
+TEST(Controls, RightAndLeftCancelEvenFromTwoDevicesUpAndDownDoNot) {
     ScriptedInput input;
+    input.joystickAnswers = true;
     Controls controls(input);
     input.keys = {GameKey::Right, GameKey::Left, GameKey::Up, GameKey::Down, GameKey::Fire};
     controls.update();
     EXPECT_EQ(held(controls), "UDF");
 
-    // One from the stick, one from the keyboard cancel too.
-    input.joystickAnswers = true;
-    Controls withStick(input);
     input.keys = {GameKey::Left};
-    input.stick.x = 32768 + 20000;
-    withStick.update();
-    EXPECT_EQ(held(withStick), "-");
-
-    input.keys.clear();
-    input.stick.x = 32768;
-    input.stick.buttons = 1;
-    withStick.update();
-    EXPECT_EQ(held(withStick), "F");
-    input.stick.buttons = 0;
-    withStick.update();
-    EXPECT_EQ(held(withStick), "-");
+    input.stick = JoystickReading{32768 + 20000, 32768, 1};
+    controls.update();
+    EXPECT_EQ(held(controls), "F");
 }
 
 TEST(Controls, StickHasADeadZoneAroundItsStartingPosition) {
@@ -79,7 +70,6 @@ TEST(Controls, StickHasADeadZoneAroundItsStartingPosition) {
         input.joystickAnswers = true;
         input.stick = c.start;
         Controls controls(input);
-        ASSERT_TRUE(controls.isJoystickPresent());
         input.stick = c.now;
         controls.update();
         EXPECT_EQ(held(controls), c.flags) << c.now.x << ", " << c.now.y;
@@ -96,6 +86,7 @@ TEST(Controls, JoystickIsExaminedOnlyAtCreationAndKeepsItsLastReading) {
 
     input.stick = JoystickReading{32768, 32768, 0};
     Controls present(input);
+    EXPECT_TRUE(present.isJoystickPresent());
     input.stick = JoystickReading{65535, 32768, 1};
     present.update();
     input.joystickAnswers = false;  // stops answering
@@ -103,114 +94,78 @@ TEST(Controls, JoystickIsExaminedOnlyAtCreationAndKeepsItsLastReading) {
     EXPECT_EQ(held(present), "RF");
 }
 
+TEST(ControllerLayout, AJumpsXOrBFireTheDpadAndLeftStickSteer) {
+    auto keys = [](auto change) {
+        ControllerState state;
+        change(state);
+        bool flags[6];
+        controllerKeys(state, flags);
+        return letters(flags);
+    };
+    EXPECT_EQ(keys([](ControllerState& s) { s.a = s.y = true; }), "J");  // Y is no action
+    EXPECT_EQ(keys([](ControllerState& s) { s.b = true; }), "F");
+    EXPECT_EQ(keys([](ControllerState& s) { s.x = true; }), "F");
+    EXPECT_EQ(keys([](ControllerState& s) { s.dpadLeft = s.dpadDown = true; }), "LD");
+    EXPECT_EQ(keys([](ControllerState& s) { s.dpadRight = s.dpadUp = true; }), "RU");
+    // The stick steers past a third of its throw; y grows downward.
+    EXPECT_EQ(keys([](ControllerState& s) { s.leftX = 10000, s.leftY = -10000; }), "-");
+    EXPECT_EQ(keys([](ControllerState& s) { s.leftX = 12000, s.leftY = -12000; }), "RU");
+    EXPECT_EQ(keys([](ControllerState& s) { s.leftX = -12000, s.leftY = 12000; }), "LD");
+}
+
 class SdlControls : public ::testing::Test {
   protected:
     void SetUp() override {
         SDL_SetHint(SDL_HINT_JOYSTICK_ALLOW_BACKGROUND_EVENTS, "1");
         ASSERT_EQ(SDL_InitSubSystem(SDL_INIT_GAMECONTROLLER), 0) << SDL_GetError();
-        // A plain stick: SDL has no controller mapping for it, so the game's
-        // own joystick rules read it.
-        device_ = SDL_JoystickAttachVirtual(SDL_JOYSTICK_TYPE_UNKNOWN, 2, 4, 0);
-        ASSERT_GE(device_, 0) << SDL_GetError();
     }
-    void TearDown() override {
-        if (device_ >= 0) SDL_JoystickDetachVirtual(device_);
-        SDL_QuitSubSystem(SDL_INIT_GAMECONTROLLER);
-    }
+    void TearDown() override { SDL_QuitSubSystem(SDL_INIT_GAMECONTROLLER); }
 
-    int device_ = -1;
     Uint8 keyboard_[SDL_NUM_SCANCODES] = {};
 };
 
-TEST_F(SdlControls, VirtualJoystickAndKeyboardDriveTheFlagsAndTapsAreNotLost) {
-    SdlInput input(keyboard_);
-    SDL_Joystick* stick = SDL_JoystickOpen(device_);
+TEST_F(SdlControls, APlainStickAndTheKeyboardDriveTheFlagsAndTapsAreNotLost) {
+    // SDL has no controller mapping for it, so the game's own rules read it.
+    const int device = SDL_JoystickAttachVirtual(SDL_JOYSTICK_TYPE_UNKNOWN, 2, 4, 0);
+    ASSERT_GE(device, 0) << SDL_GetError();
+    SDL_Joystick* stick = SDL_JoystickOpen(device);
     ASSERT_NE(stick, nullptr);
-    SDL_JoystickSetVirtualAxis(stick, 0, 0);
-    SDL_JoystickSetVirtualAxis(stick, 1, 0);
-    SDL_JoystickUpdate();
+    SdlInput input(keyboard_);
     Controls controls(input);
     ASSERT_TRUE(controls.isJoystickPresent());
 
-    // Full left and a press of SDL button 2 (the stick's button 3).
+    // Full left and SDL button 2 (the stick's button 3) jumps.
     SDL_JoystickSetVirtualAxis(stick, 0, -32768);
     SDL_JoystickSetVirtualButton(stick, 2, SDL_PRESSED);
     controls.update();
     EXPECT_EQ(held(controls), "LJ");
 
-    // Within the dead zone; SDL button 0 fires; the arrows and Z add to it.
+    // Within the dead zone; SDL button 0 fires; the down arrow and Z add to it.
     SDL_JoystickSetVirtualAxis(stick, 0, 4000);
     SDL_JoystickSetVirtualButton(stick, 2, SDL_RELEASED);
     SDL_JoystickSetVirtualButton(stick, 0, SDL_PRESSED);
-    keyboard_[SDL_SCANCODE_DOWN] = 1;
-    keyboard_[SDL_SCANCODE_Z] = 1;
+    keyboard_[SDL_SCANCODE_DOWN] = keyboard_[SDL_SCANCODE_Z] = 1;
     controls.update();
     EXPECT_EQ(held(controls), "DJF");
 
-    // X fires, and the right arrow cancels the stick's left.
-    keyboard_[SDL_SCANCODE_Z] = 0;
-    keyboard_[SDL_SCANCODE_DOWN] = 0;
-    keyboard_[SDL_SCANCODE_RIGHT] = 1;
-    keyboard_[SDL_SCANCODE_X] = 1;
-    SDL_JoystickSetVirtualButton(stick, 0, SDL_RELEASED);
-    SDL_JoystickSetVirtualAxis(stick, 0, -32768);
-    controls.update();
-    EXPECT_EQ(held(controls), "F");
-
     // Z pressed and released again before the next poll: seen by that poll,
     // and only by that one. Keys that are no action are ignored.
-    keyboard_[SDL_SCANCODE_RIGHT] = keyboard_[SDL_SCANCODE_X] = 0;
-    SDL_JoystickSetVirtualAxis(stick, 0, 0);
+    keyboard_[SDL_SCANCODE_DOWN] = keyboard_[SDL_SCANCODE_Z] = 0;
+    SDL_JoystickSetVirtualButton(stick, 0, SDL_RELEASED);
+    keyboard_[SDL_SCANCODE_X] = 1;
     input.notePress(SDL_SCANCODE_Z);
     input.notePress(SDL_SCANCODE_A);
     controls.update();
-    EXPECT_EQ(held(controls), "J");
+    EXPECT_EQ(held(controls), "JF");
     controls.update();
-    EXPECT_EQ(held(controls), "-");
+    EXPECT_EQ(held(controls), "F");
     SDL_JoystickClose(stick);
-}
-
-TEST(ControllerLayout, AJumpsXOrBFireTheDpadAndLeftStickSteer) {
-    auto keys = [](const ControllerState& state) {
-        bool held[6];
-        controllerKeys(state, held);
-        std::string text;
-        for (int i = 0; i < 6; ++i) {
-            if (held[i]) text += "RLUDJF"[i];
-        }
-        return text.empty() ? std::string("-") : text;
-    };
-    ControllerState state;
-    EXPECT_EQ(keys(state), "-");
-    state.a = true;
-    EXPECT_EQ(keys(state), "J");
-    state = ControllerState{};
-    state.b = true;
-    EXPECT_EQ(keys(state), "F");
-    state = ControllerState{};
-    state.x = true;
-    state.y = true;  // Y is no action
-    EXPECT_EQ(keys(state), "F");
-    state = ControllerState{};
-    state.dpadLeft = state.dpadDown = true;
-    EXPECT_EQ(keys(state), "LD");
-    // The stick steers past a third of its throw; y grows downward.
-    state = ControllerState{};
-    state.leftX = 10000;
-    state.leftY = -10000;
-    EXPECT_EQ(keys(state), "-");
-    state.leftX = 12000;
-    state.leftY = -12000;
-    EXPECT_EQ(keys(state), "RU");
-    state.leftX = -32768;
-    state.leftY = 32767;
-    EXPECT_EQ(keys(state), "LD");
+    SDL_JoystickDetachVirtual(device);
 }
 
 TEST_F(SdlControls, AGameControllerPluggedInWhileRunningDrivesTheFlagsUntilUnplugged) {
     SdlInput input(keyboard_);
     Controls controls(input);
-    EXPECT_FALSE(input.controllerConnected());
     const int pad = SDL_JoystickAttachVirtual(
         SDL_JOYSTICK_TYPE_GAMECONTROLLER, SDL_CONTROLLER_AXIS_MAX, SDL_CONTROLLER_BUTTON_MAX, 0);
     ASSERT_GE(pad, 0) << SDL_GetError();
@@ -219,21 +174,19 @@ TEST_F(SdlControls, AGameControllerPluggedInWhileRunningDrivesTheFlagsUntilUnplu
         SDL_Event event;
         while (SDL_PollEvent(&event)) input.handleEvent(event);
     };
+    EXPECT_FALSE(input.controllerConnected());
     pump();
     ASSERT_TRUE(input.controllerConnected()) << "plugged in while the game runs";
 
     SDL_Joystick* stick = SDL_JoystickOpen(pad);
     ASSERT_NE(stick, nullptr);
-    SDL_JoystickSetVirtualButton(stick, SDL_CONTROLLER_BUTTON_A, SDL_PRESSED);
-    SDL_JoystickSetVirtualButton(stick, SDL_CONTROLLER_BUTTON_DPAD_LEFT, SDL_PRESSED);
-    controls.update();
-    EXPECT_EQ(held(controls), "LJ");
-    SDL_JoystickSetVirtualButton(stick, SDL_CONTROLLER_BUTTON_A, SDL_RELEASED);
-    SDL_JoystickSetVirtualButton(stick, SDL_CONTROLLER_BUTTON_DPAD_LEFT, SDL_RELEASED);
-    SDL_JoystickSetVirtualButton(stick, SDL_CONTROLLER_BUTTON_B, SDL_PRESSED);
+    for (const int button :
+         {SDL_CONTROLLER_BUTTON_A, SDL_CONTROLLER_BUTTON_B, SDL_CONTROLLER_BUTTON_DPAD_LEFT}) {
+        SDL_JoystickSetVirtualButton(stick, button, SDL_PRESSED);
+    }
     SDL_JoystickSetVirtualAxis(stick, SDL_CONTROLLER_AXIS_LEFTY, 30000);
     controls.update();
-    EXPECT_EQ(held(controls), "DF");
+    EXPECT_EQ(held(controls), "LDJF");
     SDL_JoystickClose(stick);
 
     SDL_JoystickDetachVirtual(pad);
