@@ -109,38 +109,25 @@ TEST_F(Dragon, HoversInTheFightAndAnswersOnlyAHitOnTheHead) {
     EXPECT_TRUE(dragon->alive);
 }
 
-TEST_F(Dragon, IsDrawnDarkFromAfarWithItsLegInFlightAndMirroredInTheFight) {
+TEST_F(Dragon, IsDrawnDarkWhileSmallAndMirroredWhenFacingLeft) {
     Graphics recording(recgl::recordingGl());
     const std::unique_ptr<Texture> sheet = recording.loadTexture("data\\enemy_bossdragon.tga");
     recording.bindTexture(sheet.get());
-    // The parts drawn, and the brightness last set.
-    auto draw = [](BossDragon& dragon, float& brightness) {
-        recgl::calls().clear();
-        dragon.draw(1.0f);
-        for (const recgl::Call& call : recgl::calls()) {
-            if (call.kind == recgl::Call::Color) brightness = call.red;
-        }
-        return recgl::sprites();
-    };
-    BossDragon dragon(&recording, makeVector3(100, 100, 0), kBossDragon, 0);
-    dragon.setWorld(world, &actors);
-    float brightness = -1;
-    EXPECT_TRUE(draw(dragon, brightness).empty());  // waiting
-    world->wooshPlayed = true;
-    dragon.update();  // to the swoop, at a tenth of its size
-    EXPECT_EQ(draw(dragon, brightness).size(), 15u);
-    EXPECT_NEAR(brightness, 3 * dragon.scale, 1e-5);
-    EXPECT_LT(brightness, 0.33f);
+    BossDragon dragon(&recording, makeVector3(100, 100, 0), kBossDragon, 0);  // faces left
+    recgl::calls().clear();
+    dragon.draw(1.0f);
+    EXPECT_TRUE(recgl::sprites().empty());  // waiting: unseen
 
-    world->wooshPlayed = false;
-    world->inDragonRoom = world->bossMusicStarted = true;
-    BossDragon fighter(&recording, makeVector3(100, 100, 0), kBossDragon, 0);
-    fighter.setWorld(world, &actors);
-    fighter.update();
-    const std::vector<recgl::Call> parts = draw(fighter, brightness);
-    ASSERT_EQ(parts.size(), 13u);  // no hind leg while hovering
-    EXPECT_FLOAT_EQ(brightness, 1.0f);
+    dragon.state = BossDragon::kHovering;  // still at a tenth of its size
+    recgl::calls().clear();
+    dragon.draw(1.0f);
+    float brightness = -1;
+    for (const recgl::Call& call : recgl::calls()) {
+        if (call.kind == recgl::Call::Color) brightness = call.red;
+    }
+    EXPECT_NEAR(brightness, 3 * dragon.scale, 1e-6);
+    const std::vector<recgl::Call> parts = recgl::sprites();
     for (const recgl::Call& part : parts) EXPECT_TRUE(part.mirrored);
-    // Part 0 at (-15, 15.5) is drawn right of the centre when facing left.
-    EXPECT_NEAR(parts[0].worldX(), fighter.position.x + 15, 1e-3);
+    // Part 0, 15 left of the centre facing right, is drawn right of it.
+    EXPECT_NEAR(parts.at(0).worldX(), 100 + 15 * dragon.scale, 1e-3);
 }

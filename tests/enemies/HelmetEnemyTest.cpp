@@ -6,6 +6,8 @@
 
 namespace {
 
+using Pairs = std::vector<std::pair<float, float>>;
+
 class Helmet : public EnemyWorld {
   protected:
     // A floor on row 0 over columns 0 to 29, a bottomless drop beyond, and
@@ -23,14 +25,6 @@ class Helmet : public EnemyWorld {
 
     HelmetEnemy* spawnHelmet(float x, float y = kStandY) {
         return spawnAs<HelmetEnemy>(x, y, kHelmet);
-    }
-    // A helmet at x 150 that has woken for a player at `playerX` and walks.
-    HelmetEnemy* walkingHelmet(float playerX) {
-        HelmetEnemy* helmet = spawnHelmet(150);
-        placePlayer(playerX, 30);
-        steps(51 + 120);
-        EXPECT_EQ(helmet->state, HelmetEnemy::kWalking);
-        return helmet;
     }
 };
 
@@ -53,30 +47,25 @@ TEST_F(Helmet, WakesAfterItsHidingTimeOnlyWithThePlayerStrictlyWithin100) {
     }
 }
 
-TEST_F(Helmet, FiresAFanOfThreeOnItsFiftiethRisingStepThenWalksAtThePlayer) {
+TEST_F(Helmet, FiresAFanOnItsFiftiethRisingStepWalksAtThePlayerOnThe120thAndHidesAfter101) {
     HelmetEnemy* helmet = spawnHelmet(150);
     placePlayer(100, 30);  // on its left
     ASSERT_EQ(stepsToNextState(*helmet), 51);
     steps(49);
     EXPECT_EQ(shots().activeCount(), 0);
     steps(1);
-    std::vector<std::pair<float, float>> fan;  // mirrored: it faces left
+    Pairs fan;
     for (int i = 0; i < shots().activeCount(); ++i) {
         EXPECT_EQ(shots().projectile(i).kind, kHelmetShot);
         fan.emplace_back(shots().projectile(i).velocity.x, shots().projectile(i).velocity.y);
     }
-    EXPECT_EQ(fan, (std::vector<std::pair<float, float>>{{-2, 2}, {-2.5f, 0}, {-2, -2}}));
+    EXPECT_EQ(fan, (Pairs{{-2, 2}, {-2.5f, 0}, {-2, -2}}));  // mirrored: it faces left
 
-    // The player crosses over; on the 120th rising step it turns to walk at them.
-    placePlayer(200, 30);
+    placePlayer(200, 30);  // crosses over: it turns to walk at them
     EXPECT_EQ(stepsToNextState(*helmet), 70);
     EXPECT_EQ(helmet->state, HelmetEnemy::kWalking);
     EXPECT_EQ(helmet->facing, 1);
-    EXPECT_EQ(shots().activeCount(), 3);
-}
 
-TEST_F(Helmet, WalksOneWayFor101StepsThenHides) {
-    HelmetEnemy* helmet = walkingHelmet(240);
     placePlayer(0, 30);  // behind it now: it keeps its way
     const float startX = helmet->position.x;
     EXPECT_EQ(stepsToNextState(*helmet), 101);
@@ -92,7 +81,10 @@ TEST_F(Helmet, DucksTheSameStepThePlayerIsOnTopOrRightBesideIt) {
                                         {0.0f, 40.0f, false}}) {
         SCOPED_TRACE(testing::Message() << dx << ", " << dy);
         enemies().clear();
-        HelmetEnemy* helmet = walkingHelmet(240);
+        HelmetEnemy* helmet = spawnHelmet(150);
+        placePlayer(240, 30);
+        steps(51 + 120);
+        ASSERT_EQ(helmet->state, HelmetEnemy::kWalking);
         placePlayer(helmet->position.x + dx, helmet->position.y + dy);
         steps(1);
         EXPECT_EQ(helmet->state, ducks ? HelmetEnemy::kHiding : HelmetEnemy::kWalking);
