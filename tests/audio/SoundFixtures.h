@@ -8,7 +8,6 @@
 #include <cmath>
 #include <cstdint>
 #include <fstream>
-#include <iterator>
 #include <string>
 #include <vector>
 
@@ -17,9 +16,8 @@
 
 namespace soundtest {
 
-// A sine of `hz` at `amplitude` (0..1 of full scale), the same in every
-// channel; with `hz` 0, deterministic white noise instead, which is hard to
-// compress, so an encoded file of it spreads over many Ogg pages.
+// A sine of `hz` at `amplitude` (0..1 of full scale) in every channel; with
+// `hz` 0, white noise, which spreads an Ogg file over many pages.
 inline PcmSound sineTone(int rate, int channels, int frames, double hz, double amplitude) {
     PcmSound sound;
     sound.rate = rate;
@@ -49,8 +47,7 @@ inline void putTag(std::vector<std::uint8_t>& out, const char* tag) {
     out.insert(out.end(), tag, tag + 4);
 }
 
-// A WAV with a plain 16-byte format chunk; the fields are taken as given so
-// that tests can write nonsense too.
+// A WAV with a plain 16-byte format chunk, its fields as given, nonsense too.
 inline std::vector<std::uint8_t> wavWithFormat(unsigned tag, unsigned channels, std::uint32_t rate,
                                                unsigned bits,
                                                const std::vector<std::uint8_t>& payload) {
@@ -79,8 +76,7 @@ inline std::vector<std::uint8_t> wavBytes(const PcmSound& sound) {
     return wavWithFormat(1, sound.channels, sound.rate, 16, payload);
 }
 
-// Ogg Vorbis through the sound generator's own encoder, which writes only
-// its one rate.
+// Ogg Vorbis by the sound generator's encoder, which has only its one rate.
 inline std::vector<std::uint8_t> oggBytes(const PcmSound& sound) {
     EXPECT_EQ(sound.rate, soundgen::kSampleRate);
     soundgen::PcmBuffer pcm;
@@ -94,11 +90,6 @@ inline void writeBytes(const std::string& path, const std::vector<std::uint8_t>&
     file.write(reinterpret_cast<const char*>(bytes.data()),
                static_cast<std::streamsize>(bytes.size()));
     ASSERT_TRUE(file.good()) << path;
-}
-
-inline std::vector<std::uint8_t> readBytes(const std::string& path) {
-    std::ifstream file(path, std::ios::binary);
-    return std::vector<std::uint8_t>(std::istreambuf_iterator<char>(file), {});
 }
 
 }  // namespace soundtest
