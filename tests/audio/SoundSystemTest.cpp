@@ -140,14 +140,4 @@ TEST_F(SoundSystemTest, ChangingTrackStopsAndStartsAndMinusOneRestartsTheCurrent
     EXPECT_FALSE(sound_->musicPlaying());
 }
 
-TEST(AudioEventLog, KeepsTheNewestEventsAndCountsTheDropped) {
-    AudioEventLog log;
-    const int total = static_cast<int>(AudioEventLog::kCapacity) + 44;
-    for (int i = 0; i < total; ++i) log.push(AudioEvent{AudioEventKind::Play, "", i});
-    ASSERT_EQ(log.size(), AudioEventLog::kCapacity);
-    EXPECT_EQ(log.dropped(), 44u);
-    EXPECT_EQ(log.at(0).volume, 44);
-    EXPECT_EQ(log.at(log.size() - 1).volume, total - 1);
-}
-
 }  // namespace

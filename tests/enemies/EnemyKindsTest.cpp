@@ -1,9 +1,7 @@
 // The three small enemies in one room: the helmet (waking, the fan of shots,
-// walking, ducking, falling), the raka (sink-and-leap rhythm, passing through
-// the ground) and the swoop (dive, steering, landing, burst, hits).
+// walking, ducking, falling), the raka (its sink-and-leap rhythm) and the
+// swoop (dive, steering, landing, burst, hits).
 #include <gtest/gtest.h>
-
-#include <algorithm>
 
 #include "enemies/EnemyWorld.h"
 #include "enemies/HelmetEnemy.h"
@@ -140,19 +138,6 @@ TEST_F(Raka, SinksFor101StepsThenLeapsTowardThePlayerAndKeepsThatSide) {
     EXPECT_GT(raka->position.x, leapX + 10);
     EXPECT_EQ(stepsToNextState(*raka), 101);
     EXPECT_EQ(raka->facing, 0);  // now toward the player on the left
-}
-
-TEST_F(Raka, SinksIntoAndRisesOutOfTheGround) {
-    RakaEnemy* raka = spawnRaka(100, 110);  // half inside the ground
-    raka->timer = 0;
-    float lowest = raka->position.y;
-    for (int step = 0; step < 101; ++step) {
-        steps(1);
-        lowest = std::min(lowest, raka->position.y);
-    }
-    EXPECT_LT(lowest, 110 - 40);
-    steps(51);
-    EXPECT_GT(raka->position.y, lowest + 20);
 }
 
 TEST_F(Raka, AnyHitKillsItWithABurst) {

@@ -37,19 +37,18 @@ class EnemyListTest : public ::testing::Test {
 
 }  // namespace
 
-TEST_F(EnemyListTest, SheetsLoadOncePerKindInFirstSpawnOrderAndSurviveClear) {
-    spawn(0, kHelmet);
-    spawn(50, kSwoop);
-    spawn(90, kHelmet);
+TEST_F(EnemyListTest, SheetsLoadOncePerKindInFirstSpawnOrderEvenWhenTheTableIsFull) {
+    for (int i = 0; i < EnemyList::kCapacity; ++i) spawn(static_cast<float>(i) * 20, kSwoop);
+    EXPECT_EQ(spawn(-500, kHelmet), nullptr);  // no room: none kept, the sheet loaded
+    EXPECT_EQ(hitAt(-500), nullptr);
     list_.clear();
-    spawn(0, kSwoop);
+    spawn(0, kHelmet);
     EXPECT_EQ(spawn(0, 4), nullptr);
     EXPECT_EQ(spawn(0, -1), nullptr);
     EXPECT_EQ(recgl::texturesMade(), 2u);
     ASSERT_EQ(list_.registeredKindCount(), 2);
-    EXPECT_EQ(list_.registeredKind(0), kHelmet);
-    EXPECT_EQ(list_.registeredKind(1), kSwoop);
-    EXPECT_EQ(list_.enemyAt(1), nullptr);  // the swoop took the first freed slot
+    EXPECT_EQ(list_.registeredKind(0), kSwoop);
+    EXPECT_EQ(list_.registeredKind(1), kHelmet);
 }
 
 TEST_F(EnemyListTest, HitTestSeesAFreshSpawnAndPrefersTheLowerSlot) {
@@ -77,14 +76,6 @@ TEST_F(EnemyListTest, DeadEnemiesStayHittableButUndrawnUntilTheNextPassFreesThei
     EXPECT_EQ(list_.enemyAt(1), nullptr);
     EXPECT_EQ(hitAt(0), nullptr);
     EXPECT_EQ(list_.enemyAt(0), spawn(7, kHelmet));
-}
-
-TEST_F(EnemyListTest, AFullTableKeepsNoNewEnemyButRegistersItsSheet) {
-    for (int i = 0; i < EnemyList::kCapacity; ++i) spawn(static_cast<float>(i) * 20, kSwoop);
-    EXPECT_NE(list_.enemyAt(EnemyList::kCapacity - 1), nullptr);
-    EXPECT_EQ(spawn(-500, kHelmet), nullptr);
-    EXPECT_EQ(list_.registeredKindCount(), 2);
-    EXPECT_EQ(hitAt(-500), nullptr);
 }
 
 TEST_F(EnemyListTest, DrawsGroupedByKindInRegistrationOrderBlended) {

@@ -1,12 +1,16 @@
 // The six control flags from keyboard and joystick: the rules on a scripted
-// device, and the SDL side with virtual joysticks and a synthetic keyboard.
+// device, the SDL side with virtual joysticks and a synthetic keyboard, and
+// input scripts and their recorder.
 #include <SDL.h>
 #include <gtest/gtest.h>
 
 #include <set>
 
 #include "input/Controls.h"
+#include "input/ScriptInput.h"
 #include "input/SdlInput.h"
+#include "support/ScratchFolder.h"
+#include "support/TestImages.h"
 
 namespace {
 
@@ -34,6 +38,19 @@ std::string letters(const bool flags[6]) {
 std::string held(const Controls& c) {
     const bool flags[] = {c.right, c.left, c.up, c.down, c.jump, c.fire};
     return letters(flags);
+}
+
+using Polls = std::vector<std::string>;
+
+// What the controls show at each of `polls` polls of a device.
+Polls heldPerPoll(InputDevice& input, int polls) {
+    Controls controls(input);
+    Polls out;
+    for (int i = 0; i < polls; ++i) {
+        controls.update();
+        out.push_back(held(controls));
+    }
+    return out;
 }
 
 }  // namespace
@@ -79,7 +96,7 @@ TEST(Controls, StickHasADeadZoneAroundItsStartingPosition) {
     }
 }
 
-TEST(ControllerLayout, AJumpsXOrBFireTheDpadAndLeftStickSteer) {
+TEST(ControllerLayout, XFiresYDoesNothingAndTheStickSteersPastAThirdOfItsThrow) {
     auto keys = [](auto change) {
         ControllerState state;
         change(state);
@@ -87,10 +104,8 @@ TEST(ControllerLayout, AJumpsXOrBFireTheDpadAndLeftStickSteer) {
         controllerKeys(state, flags);
         return letters(flags);
     };
-    EXPECT_EQ(keys([](ControllerState& s) { s.a = s.y = true; }), "J");  // Y is no action
-    EXPECT_EQ(keys([](ControllerState& s) { s.x = true; }), "F");
+    EXPECT_EQ(keys([](ControllerState& s) { s.x = s.y = true; }), "F");
     EXPECT_EQ(keys([](ControllerState& s) { s.dpadRight = s.dpadUp = true; }), "RU");
-    // The stick steers past a third of its throw; y grows downward.
     EXPECT_EQ(keys([](ControllerState& s) { s.leftX = 10000, s.leftY = -10000; }), "-");
     EXPECT_EQ(keys([](ControllerState& s) { s.leftX = 12000, s.leftY = -12000; }), "RU");
     EXPECT_EQ(keys([](ControllerState& s) { s.leftX = -12000, s.leftY = 12000; }), "LD");
@@ -180,4 +195,60 @@ TEST_F(SdlControls, AGameControllerPluggedInWhileRunningDrivesTheFlagsUntilUnplu
     EXPECT_FALSE(input.controllerConnected()) << "unplugged";
     controls.update();
     EXPECT_EQ(held(controls), "-");
+}
+
+TEST(ScriptInput, EachLineHoldsItsKeysForItsCountThenNothingIsHeld) {
+    ScriptInput script;
+    std::string error;
+    ASSERT_TRUE(
+        script.parse("2 JR\n# a comment on a line of its own\n\n   1 -   \n"
+                     "3 FDUL# a comment right after the keys\n1 RRR\n",
+                     &error))
+        << error;
+    EXPECT_EQ(script.length(), 7);
+    // Letters in any order, repeated or not, name a set.
+    EXPECT_EQ(heldPerPoll(script, 9),
+              (Polls{"RJ", "RJ", "-", "LUDF", "LUDF", "LUDF", "R", "-", "-"}));
+
+    // Counts are 64-bit: a script may hold a key for longer than 2^32 polls.
+    ASSERT_TRUE(script.parse("5000000000 F\n", &error)) << error;
+    EXPECT_EQ(script.length(), 5000000000);
+    EXPECT_EQ(heldPerPoll(script, 2), (Polls{"F", "F"}));
+}
+
+TEST(ScriptInput, MalformedLinesAreRefusedNamingTheLine) {
+    for (const char* bad : {"0 R", "-3 R", "3", "R 3", "3 RX", "3 r", "3 R-", "3 R J", "3x R",
+                            "99999999999999999999 R"}) {
+        SCOPED_TRACE(bad);
+        ScriptInput script;
+        std::string error;
+        EXPECT_FALSE(script.parse(std::string("10 R\n# fine so far\n") + bad + "\n1 -\n", &error));
+        EXPECT_EQ(error.rfind("line 3:", 0), 0u) << error;
+        // Nothing of a refused script is played.
+        EXPECT_EQ(script.length(), 0);
+        EXPECT_EQ(heldPerPoll(script, 1), Polls{"-"});
+    }
+}
+
+TEST(ScriptRecorder, WritesTheSeedThenEachRunOfPollsAsOneLine) {
+    ScratchFolder folder("recorder");
+    ScriptInput played;
+    std::string error;
+    const std::string session = "3 RJ\n1 -\n2 UD\n1 LF\n4 -\n";
+    ASSERT_TRUE(played.parse(session, &error)) << error;
+    Controls controls(played);
+    {
+        ScriptRecorder recorder(folder.file("rec.txt"), 7);
+        ASSERT_TRUE(recorder.isOpen());
+        for (int poll = 0; poll < 11; ++poll) {
+            controls.update();
+            recorder.record(controls);
+        }
+    }
+    EXPECT_EQ(readTextFile(folder.file("rec.txt")), "# seed 7\n" + session);
+
+    // A recorder whose file cannot be made says so and records nothing.
+    ScriptRecorder nowhere(folder.file("no/such/folder/rec.txt"), 7);
+    EXPECT_FALSE(nowhere.isOpen());
+    nowhere.record(controls);
 }
