@@ -106,9 +106,7 @@ TEST(OpenAlBackend, WaveOutputHasTheTonesAtTheirRatesAndUnbrokenMusic) {
                                            "channels = stereo\nsample-type = int16\n"
                                            "[wave]\nfile = "
                                         << dir << "/out.wav\n";
-
     EXPECT_EXIT(playIntoWaveFile(dir), ::testing::ExitedWithCode(0), "");
-
     const std::string bytes = readTextFile(dir + "/out.wav");
     PcmSound out;
     ASSERT_TRUE(

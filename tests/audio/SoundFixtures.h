@@ -33,16 +33,10 @@ inline PcmSound sineTone(int rate, int channels, int frames, double hz, double a
     return sound;
 }
 
-inline void putU16(std::vector<std::uint8_t>& out, unsigned value) {
-    out.push_back(value & 0xff);
-    out.push_back((value >> 8) & 0xff);
+// Appends `value` little-endian in `bytes` bytes, or a four-letter tag.
+inline void put(std::vector<std::uint8_t>& out, std::uint32_t value, int bytes) {
+    for (int i = 0; i < bytes; ++i) out.push_back((value >> (8 * i)) & 0xff);
 }
-
-inline void putU32(std::vector<std::uint8_t>& out, std::uint32_t value) {
-    putU16(out, value & 0xffff);
-    putU16(out, value >> 16);
-}
-
 inline void putTag(std::vector<std::uint8_t>& out, const char* tag) {
     out.insert(out.end(), tag, tag + 4);
 }
@@ -53,18 +47,18 @@ inline std::vector<std::uint8_t> wavWithFormat(unsigned tag, unsigned channels, 
                                                const std::vector<std::uint8_t>& payload) {
     std::vector<std::uint8_t> out;
     putTag(out, "RIFF");
-    putU32(out, static_cast<std::uint32_t>(36 + payload.size()));
+    put(out, static_cast<std::uint32_t>(36 + payload.size()), 4);
     putTag(out, "WAVE");
     putTag(out, "fmt ");
-    putU32(out, 16);
-    putU16(out, tag);
-    putU16(out, channels);
-    putU32(out, rate);
-    putU32(out, rate * channels * bits / 8);
-    putU16(out, channels * bits / 8);
-    putU16(out, bits);
+    put(out, 16, 4);
+    put(out, tag, 2);
+    put(out, channels, 2);
+    put(out, rate, 4);
+    put(out, rate * channels * bits / 8, 4);
+    put(out, channels * bits / 8, 2);
+    put(out, bits, 2);
     putTag(out, "data");
-    putU32(out, static_cast<std::uint32_t>(payload.size()));
+    put(out, static_cast<std::uint32_t>(payload.size()), 4);
     out.insert(out.end(), payload.begin(), payload.end());
     return out;
 }
@@ -72,7 +66,7 @@ inline std::vector<std::uint8_t> wavWithFormat(unsigned tag, unsigned channels, 
 // 16-bit PCM with the canonical 44-byte header.
 inline std::vector<std::uint8_t> wavBytes(const PcmSound& sound) {
     std::vector<std::uint8_t> payload;
-    for (std::int16_t s : sound.samples) putU16(payload, static_cast<std::uint16_t>(s));
+    for (std::int16_t s : sound.samples) put(payload, static_cast<std::uint16_t>(s), 2);
     return wavWithFormat(1, sound.channels, sound.rate, 16, payload);
 }
 

@@ -21,14 +21,12 @@ class EnemyListTest : public ::testing::Test {
         REQUIRE_GENERATED_DATA();
         recgl::reset();
     }
-
     Enemy* spawn(float x, std::int32_t kind) { return list_.spawn(makeVector3(x, 0, 0), kind, 0); }
     Enemy* hitAt(float x, float y = 0) {
         BoundingBox box;
         box.set(makeVector3(x, y, 0), makeVector3(0, 0, 0), 2, 2);
         return list_.hitTest(&box);
     }
-
     ScratchFolder folder_{"list", ScratchFolder::kGameFolder};
     Graphics graphics_{recgl::recordingGl()};
     ActorContext actors_;
@@ -56,7 +54,6 @@ TEST_F(EnemyListTest, HitTestSeesAFreshSpawnAndPrefersTheLowerSlot) {
     EXPECT_EQ(hitAt(100 + 6 + 1), helmet);      // edges touch
     EXPECT_EQ(hitAt(100 + 6 + 1.01f), nullptr);
     EXPECT_EQ(hitAt(100, 7 + 1.01f), nullptr);
-
     const Enemy* swoop = spawn(96, kSwoop);  // 10 x 25, slot 1
     EXPECT_EQ(hitAt(98), helmet);
     EXPECT_EQ(hitAt(96, 12), swoop);
@@ -70,7 +67,6 @@ TEST_F(EnemyListTest, DeadEnemiesStayHittableButUndrawnUntilTheNextPassFreesThei
     ASSERT_EQ(recgl::sprites().size(), 1u);
     EXPECT_FLOAT_EQ(recgl::sprites()[0].x - 160, 40);
     EXPECT_EQ(hitAt(0), dead);
-
     other->alive = false;  // so the pass only removes
     list_.updateAll();
     EXPECT_EQ(list_.enemyAt(1), nullptr);
@@ -86,7 +82,6 @@ TEST_F(EnemyListTest, DrawsGroupedByKindInRegistrationOrderBlended) {
     swoopA->previousPosition = makeVector3(0, 8, 0);
     swoopB->frame = 1;
     swoopB->hurtTimer = 5;  // the hurt flash: frame + 4
-
     list_.drawAll(0.25f);
     EXPECT_EQ(recgl::binds(), (std::vector<unsigned>{1, 2}));
     const std::vector<recgl::Call> drawn = recgl::sprites();

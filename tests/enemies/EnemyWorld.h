@@ -14,9 +14,6 @@
 
 class EnemyWorld : public WorldFixture {
   protected:
-    // Top of a full ground tile in row r: its 15 x 15 box sits 0.5 low.
-    static float floorTop(int row) { return 16.0f * row + 15.0f; }
-
     // One room `cells` map cells wide, drawn top row first (15 rows).
     void buildRoom(std::vector<std::string> rows, int cells = 1) {
         TestRoom room;
@@ -27,19 +24,11 @@ class EnemyWorld : public WorldFixture {
         placePlayer(-1000, -1000);
     }
 
-    // One cell with solid ground on rows 0 to `topRow` and air above.
-    void buildGroundRoom(int topRow) {
-        std::vector<std::string> rows(15, std::string(20, '.'));
-        for (int r = 0; r <= topRow; ++r) rows[14 - r] = std::string(20, '#');
-        buildRoom(rows);
-    }
-
     // The player's 12 x 30 body around (x, y).
     void placePlayer(float x, float y) {
         player->setPosition(x, y, 0);
         player->bodyBox.set(player->position, makeVector3(0, 0, 0), 12, 30);
     }
-
     Enemy* spawn(float x, float y, std::int32_t kind, std::uint8_t flag = 0) {
         return enemies().spawn(makeVector3(x, y, 0), kind, flag);
     }
@@ -60,7 +49,6 @@ class EnemyWorld : public WorldFixture {
     void steps(int count) {
         for (int i = 0; i < count; ++i) enemies().updateAll();
     }
-
     EnemyList& enemies() { return *world->getEnemies(); }
     ProjectileSystem& shots() { return *player->getProjectiles(); }
     ParticleSystem& particles() { return *world->getParticles(); }

