@@ -1,7 +1,5 @@
-// Tests through the real OpenAL back end. OpenAL Soft reads its driver list
-// and configuration once per process, so each test opens the device in a
-// child process of its own (a "threadsafe" death test re-runs this binary),
-// with the environment set in the child only.
+// The real OpenAL back end. OpenAL Soft reads its configuration once per process, so
+// each test opens the device in a child (a "threadsafe" death test) with its own env.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -39,9 +37,8 @@ void sleepMs(int ms) {
     std::this_thread::sleep_for(std::chrono::milliseconds(ms));
 }
 
-// Plays into OpenAL Soft's wave writer: the tone at its own rate, at twice
-// its rate, then the music while this thread does nothing at all, as a
-// stalled main loop would. Returns what went wrong, or nullptr.
+// The tone at its own rate, at twice it, then the music while this thread
+// stalls as a main loop might. Returns what went wrong, or nullptr.
 const char* playTonesAndMusic(SoundSystem& sound, const std::string& dir) {
     if (!sound.hasDevice()) return "the wave device did not open";
     if (!sound.loadSample((dir + "/tone.wav").c_str(), "tone")) return "tone.wav did not load";
@@ -74,8 +71,7 @@ void playIntoWaveFile(const std::string& dir) {
     std::exit(failure ? 1 : 0);
 }
 
-// Loud stretches of `left` as [start, end) frames, joining quiet gaps shorter
-// than 20 ms (a sine's own zero crossings).
+// Loud [start, end) stretches of `left`, across gaps under 20 ms (zero crossings).
 std::vector<std::pair<std::size_t, std::size_t>> findBursts(const std::vector<int>& left,
                                                             int rate) {
     std::vector<std::pair<std::size_t, std::size_t>> bursts;
@@ -96,8 +92,7 @@ TEST(OpenAlBackend, WaveOutputHasTheTonesAtTheirRatesAndUnbrokenMusic) {
     const std::string dir = folder.path();
     writeBytes(dir + "/tone.wav",
                wavBytes(sineTone(kToneRate, 1, kToneRate * kToneSeconds, 1000.0, 0.5)));
-    // 88 whole cycles, starting at the peak as a track may: the music must
-    // fade in rather than jump to it from silence.
+    // 88 whole cycles from the peak: the music must fade in, not jump to it.
     PcmSound loop = sineTone(44100, 2, 8800, kMusicHz, 0.5);
     const int quarterCycle = static_cast<int>(44100 / kMusicHz / 4);
     std::rotate(loop.samples.begin(), loop.samples.begin() + 2 * quarterCycle, loop.samples.end());
@@ -120,14 +115,12 @@ TEST(OpenAlBackend, WaveOutputHasTheTonesAtTheirRatesAndUnbrokenMusic) {
     auto seconds = [&](int burst) {
         return static_cast<double>(bursts[burst].second - bursts[burst].first) / out.rate;
     };
-    // Within 5 ms: a voice at a given rate plays at that rate, one at its own
-    // rate at the sample's.
+    // Within 5 ms: a voice plays at the rate given, or at the sample's own.
     EXPECT_NEAR(seconds(0), kToneSeconds, 0.005);
     EXPECT_NEAR(seconds(1), kToneSeconds / 2, 0.005);
 
-    // The music faded in and ran through its loops without a gap or a jump:
-    // from the silence before it on, no step between neighbouring frames is
-    // steeper than the sine itself allows.
+    // Faded in and looped without a gap or jump: from the silence before it,
+    // no step between frames is steeper than the sine itself allows.
     const auto [start, end] = bursts[2];
     EXPECT_GT(seconds(2), kMusicMs / 1000.0 - 0.1);
     int peak = 0;

@@ -1,7 +1,6 @@
 #pragma once
 
-// Small sound files made on the spot for the audio tests: sine tones or noise
-// written as 16-bit WAV at any rate, or as Ogg Vorbis.
+// Sound files made on the spot: tones or noise as 16-bit WAV at any rate, or Ogg.
 
 #include <gtest/gtest.h>
 
@@ -16,8 +15,7 @@
 
 namespace soundtest {
 
-// A sine of `hz` at `amplitude` (0..1 of full scale) in every channel; with
-// `hz` 0, white noise, which spreads an Ogg file over many pages.
+// A sine at `amplitude` (0..1) in every channel; `hz` 0: noise, for many Ogg pages.
 inline PcmSound sineTone(int rate, int channels, int frames, double hz, double amplitude) {
     PcmSound sound;
     sound.rate = rate;

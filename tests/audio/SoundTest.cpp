@@ -1,5 +1,4 @@
-// The game's WAV and Ogg decoders, the music stream, and the sound system over
-// the silent back end, which logs what would be heard; on files made here.
+// The WAV and Ogg decoders, the music stream, and the sound system (silent back end).
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -65,9 +64,8 @@ TEST(WavDecoder, SkipsOtherChunksAndThePadByteAfterAnOddOne) {
 
 TEST(WavDecoder, RefusesMalformedFilesWithoutReadingPastThem) {
     const Bytes good = wavBytes(sineTone(8000, 2, 50, 300.0, 0.5));
-    // Every truncation: refused while the header or the first frame is
-    // incomplete, else cut to whole frames. Each prefix is a buffer of its
-    // own, so ASan catches any read past it.
+    // Every truncation: refused until the first frame is whole, else cut to whole
+    // frames. Each prefix is a buffer of its own, so ASan catches reads past it.
     for (std::size_t length = 0; length < good.size(); ++length) {
         const Bytes prefix(good.begin(), good.begin() + length);
         PcmSound sound;
@@ -125,8 +123,7 @@ TEST(VorbisStream, LoopsWithoutAGapAndEndsWithoutLoop) {
     VorbisStream stream;
     ASSERT_TRUE(stream.open(dir.file("loop.ogg")));
 
-    // Odd-sized reads, so that the end of the file falls inside one of them;
-    // every later pass must repeat the first sample for sample.
+    // Reads across the file's end; every pass repeats the first sample for sample.
     Samples played;
     Samples piece(2 * 3001);
     while (played.size() < 2u * 3 * length) {
@@ -146,8 +143,7 @@ TEST(VorbisStream, LoopsWithoutAGapAndEndsWithoutLoop) {
 
 constexpr int kToneRate = 22050;
 
-// A SoundSystem over a NullAudioBackend, with tones on disk: "half.wav"
-// lasts 0.5 s, "tenth.ogg" 0.1 s.
+// A SoundSystem over the silent back end; "half.wav" lasts 0.5 s, "tenth.ogg" 0.1 s.
 class SoundSystemTest : public ::testing::Test {
   protected:
     void SetUp() override {

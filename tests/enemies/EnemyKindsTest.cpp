@@ -1,6 +1,5 @@
-// The three small enemies in one room: the helmet (waking, the fan of shots,
-// walking, ducking, falling), the raka (its sink-and-leap rhythm) and the
-// swoop (dive, steering, landing, burst, hits).
+// The small enemies in one room: the helmet waking, firing, walking, ducking
+// and falling; the raka's sink-and-leap rhythm; the swoop's dive, burst, hits.
 #include <gtest/gtest.h>
 
 #include "enemies/EnemyWorld.h"
@@ -13,8 +12,7 @@ namespace {
 using Audio = std::vector<std::string>;
 using Pairs = std::vector<std::pair<float, float>>;
 
-// A floor on row 0 over columns 0 to 29, a bottomless drop beyond, and a
-// ledge on row 6 (its top at 111) over columns 0 to 9.
+// A floor on row 0, columns 0-29, a drop beyond; a ledge (top 111) on row 6, columns 0-9.
 class EnemyRoom : public EnemyWorld {
   protected:
     void SetUp() override {

@@ -1,7 +1,6 @@
 #pragma once
 
-// The headless world with the enemy list, the shot pool, the particles, and a
-// player placed by hand (never updated here, so its body box is set directly).
+// The headless world, with a player placed by hand (its body box set directly).
 
 #include <string>
 #include <vector>
@@ -36,8 +35,7 @@ class EnemyWorld : public WorldFixture {
     Kind* spawnAs(float x, float y, std::int32_t kind, std::uint8_t flag = 0) {
         return static_cast<Kind*>(spawn(x, y, kind, flag));
     }
-    // Steps the enemies until this one's state changes: the number of steps,
-    // or -1 when it has not within `limit`.
+    // Steps until this enemy's state changes: the steps taken, or -1 past `limit`.
     int stepsToNextState(const Enemy& enemy, int limit = 500) {
         const std::int32_t state = enemy.traceState();
         for (int step = 1; step <= limit; ++step) {
