@@ -1,5 +1,4 @@
-// The real OpenAL back end. OpenAL Soft reads its configuration once per process, so
-// each test opens the device in a child (a "threadsafe" death test) with its own env.
+// The real OpenAL back end, each test in a child: OpenAL Soft reads its setup once.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -119,8 +118,7 @@ TEST(OpenAlBackend, WaveOutputHasTheTonesAtTheirRatesAndUnbrokenMusic) {
     EXPECT_NEAR(seconds(0), kToneSeconds, 0.005);
     EXPECT_NEAR(seconds(1), kToneSeconds / 2, 0.005);
 
-    // Faded in and looped without a gap or jump: from the silence before it,
-    // no step between frames is steeper than the sine itself allows.
+    // Faded in, looped without a gap: from silence on, no step steeper than the sine's.
     const auto [start, end] = bursts[2];
     EXPECT_GT(seconds(2), kMusicMs / 1000.0 - 0.1);
     int peak = 0;

@@ -64,8 +64,7 @@ TEST(WavDecoder, SkipsOtherChunksAndThePadByteAfterAnOddOne) {
 
 TEST(WavDecoder, RefusesMalformedFilesWithoutReadingPastThem) {
     const Bytes good = wavBytes(sineTone(8000, 2, 50, 300.0, 0.5));
-    // Every truncation: refused until the first frame is whole, else cut to whole
-    // frames. Each prefix is a buffer of its own, so ASan catches reads past it.
+    // Every cut: refused until a frame is whole, else whole frames; ASan sees overreads.
     for (std::size_t length = 0; length < good.size(); ++length) {
         const Bytes prefix(good.begin(), good.begin() + length);
         PcmSound sound;
@@ -243,6 +242,8 @@ TEST_F(SoundSystemTest, ChangingTrackStopsAndStartsAndMinusOneRestartsTheCurrent
     EXPECT_EQ(change(4), Heard{"stop"});
     EXPECT_EQ(change(kNoMusicTrack), Heard{});
     EXPECT_EQ(current, 4);
+    sound_->playMusic(path("half.wav").c_str(), 50);  // not music: none starts
+    EXPECT_FALSE(sound_->musicPlaying());
 }
 
 }  // namespace

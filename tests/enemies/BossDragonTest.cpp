@@ -1,5 +1,4 @@
-// The dragon: waiting until a scene starts; the fly-past that brings the
-// bridge down in two crushes; the hovering fight.
+// The dragon: waiting for its scene, the fly-past crushing the bridge, the fight.
 #include <gtest/gtest.h>
 
 #include "enemies/BossDragon.h"
@@ -29,7 +28,7 @@ class Dragon : public EnemyWorld {
 
 }  // namespace
 
-TEST_F(Dragon, WaitsUnseenThenSwoopsUntouchablePausesAndClimbsOutCrushingTheBridgeTwice) {
+TEST_F(Dragon, WaitsForItsSceneThenSwoopsUntouchablePausesAndClimbsOutCrushingTheBridge) {
     BossDragon* dragon = spawnDragon(40, 700);
     steps(300);
     EXPECT_EQ(dragon->state, BossDragon::kWaiting);

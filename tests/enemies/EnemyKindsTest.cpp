@@ -1,5 +1,4 @@
-// The small enemies in one room: the helmet waking, firing, walking, ducking
-// and falling; the raka's sink-and-leap rhythm; the swoop's dive, burst, hits.
+// The helmet, the raka and the swoop, in one room.
 #include <gtest/gtest.h>
 
 #include "enemies/EnemyWorld.h"
@@ -136,6 +135,12 @@ TEST_F(Raka, SinksFor101StepsThenLeapsTowardThePlayerAndKeepsThatSide) {
     EXPECT_GT(raka->position.x, leapX + 10);
     EXPECT_EQ(stepsToNextState(*raka), 101);
     EXPECT_EQ(raka->facing, 0);  // now toward the player on the left
+}
+
+TEST_F(Raka, AnyHitKillsIt) {
+    RakaEnemy* raka = spawnRaka(100, 180);
+    raka->hurt(1);
+    EXPECT_FALSE(raka->alive);
 }
 
 TEST_F(Swoop, DivesOnlyWhenThePlayerIsStrictlyWithin64Across) {

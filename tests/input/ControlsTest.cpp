@@ -1,5 +1,4 @@
-// The six control flags: their rules, the SDL side with virtual joysticks and a
-// synthetic keyboard, and input scripts and their recorder.
+// The control flags: their rules, SDL devices and keys, input scripts and recordings.
 #include <SDL.h>
 #include <gtest/gtest.h>
 
