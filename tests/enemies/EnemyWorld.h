@@ -1,8 +1,6 @@
 #pragma once
 
-// The headless world fixture with what the enemy and shot tests reach for:
-// the enemy list, the shot pool, the particles, and a player placed by hand
-// (it is never updated here, so its body box is set as the forms leave it).
+// The headless world, with a player placed by hand (its body box set directly).
 
 #include <string>
 #include <vector>
@@ -15,25 +13,14 @@
 
 class EnemyWorld : public WorldFixture {
   protected:
-    // Top of a full ground tile in row r: its 15 x 15 box sits 0.5 low.
-    static float floorTop(int row) { return 16.0f * row + 15.0f; }
-
     // One room `cells` map cells wide, drawn top row first (15 rows).
-    void buildRoom(std::vector<std::string> rows, int cells = 1,
-                   const std::string& name = "test.sec") {
+    void buildRoom(std::vector<std::string> rows, int cells = 1) {
         TestRoom room;
-        room.name = name;
+        room.name = "test.sec";
         room.widthCells = cells;
         room.solid = std::move(rows);
         build({room});
         placePlayer(-1000, -1000);
-    }
-
-    // One cell with solid ground on rows 0 to `topRow` and air above.
-    void buildGroundRoom(int topRow) {
-        std::vector<std::string> rows(15, std::string(20, '.'));
-        for (int r = 0; r <= topRow; ++r) rows[14 - r] = std::string(20, '#');
-        buildRoom(rows);
     }
 
     // The player's 12 x 30 body around (x, y).
@@ -41,12 +28,14 @@ class EnemyWorld : public WorldFixture {
         player->setPosition(x, y, 0);
         player->bodyBox.set(player->position, makeVector3(0, 0, 0), 12, 30);
     }
-
-    Enemy* spawn(float x, float y, std::int32_t kind) {
-        return enemies().spawn(makeVector3(x, y, 0), kind, 0);
+    Enemy* spawn(float x, float y, std::int32_t kind, std::uint8_t flag = 0) {
+        return enemies().spawn(makeVector3(x, y, 0), kind, flag);
     }
-    // Updates the enemies until this one's own state changes; the number of
-    // steps, or -1 when it has not within `limit`.
+    template <class Kind>
+    Kind* spawnAs(float x, float y, std::int32_t kind, std::uint8_t flag = 0) {
+        return static_cast<Kind*>(spawn(x, y, kind, flag));
+    }
+    // Steps until this enemy's state changes: the steps taken, or -1 past `limit`.
     int stepsToNextState(const Enemy& enemy, int limit = 500) {
         const std::int32_t state = enemy.traceState();
         for (int step = 1; step <= limit; ++step) {
@@ -58,7 +47,6 @@ class EnemyWorld : public WorldFixture {
     void steps(int count) {
         for (int i = 0; i < count; ++i) enemies().updateAll();
     }
-
     EnemyList& enemies() { return *world->getEnemies(); }
     ProjectileSystem& shots() { return *player->getProjectiles(); }
     ParticleSystem& particles() { return *world->getParticles(); }

@@ -1,12 +1,14 @@
-// The six control flags from keyboard and joystick: the rules on a scripted
-// device, and the SDL side with a virtual joystick and a synthetic keyboard.
+// The control flags: their rules, SDL devices and keys, input scripts and recordings.
 #include <SDL.h>
 #include <gtest/gtest.h>
 
 #include <set>
 
 #include "input/Controls.h"
+#include "input/ScriptInput.h"
 #include "input/SdlInput.h"
+#include "support/ScratchFolder.h"
+#include "support/TestImages.h"
 
 namespace {
 
@@ -14,11 +16,9 @@ class ScriptedInput : public InputDevice {
   public:
     bool keyHeld(GameKey key) const override { return keys.count(key) != 0; }
     bool readJoystick(JoystickReading& out) override {
-        if (!joystickAnswers) return false;
-        out = stick;
-        return true;
+        if (joystickAnswers) out = stick;
+        return joystickAnswers;
     }
-
     std::set<GameKey> keys;
     bool joystickAnswers = false;
     JoystickReading stick{32768, 32768, 0};
@@ -26,39 +26,44 @@ class ScriptedInput : public InputDevice {
 
 // The flags as letters in RLUDJF order ("-" for none).
 std::string held(const Controls& c) {
-    std::string out;
     const bool flags[] = {c.right, c.left, c.up, c.down, c.jump, c.fire};
+    std::string out;
     for (int k = 0; k < 6; ++k) {
         if (flags[k]) out += "RLUDJF"[k];
     }
     return out.empty() ? "-" : out;
 }
 
+using Polls = std::vector<std::string>;
+
+// What the controls show at each of `polls` polls of a device.
+Polls heldPerPoll(InputDevice& input, int polls) {
+    Controls controls(input);
+    Polls out;
+    for (int i = 0; i < polls; ++i) {
+        controls.update();
+        out.push_back(held(controls));
+    }
+    return out;
+}
+
 }  // namespace
 
-TEST(Controls, RightAndLeftCancelUpAndDownDoNotAndFlagsAreLevels) {
+TEST(Controls, RightAndLeftCancelEvenFromTwoDevicesUpAndDownDoNot) {
     ScriptedInput input;
+    input.joystickAnswers = true;
     Controls controls(input);
     input.keys = {GameKey::Right, GameKey::Left, GameKey::Up, GameKey::Down, GameKey::Fire};
     controls.update();
     EXPECT_EQ(held(controls), "UDF");
-
-    // One from the stick, one from the keyboard cancel too.
-    input.joystickAnswers = true;
-    Controls withStick(input);
     input.keys = {GameKey::Left};
-    input.stick.x = 32768 + 20000;
-    withStick.update();
-    EXPECT_EQ(held(withStick), "-");
-
+    input.stick = JoystickReading{32768 + 20000, 32768, 1};
+    controls.update();
+    EXPECT_EQ(held(controls), "F");
     input.keys.clear();
-    input.stick.x = 32768;
-    input.stick.buttons = 1;
-    withStick.update();
-    EXPECT_EQ(held(withStick), "F");
-    input.stick.buttons = 0;
-    withStick.update();
-    EXPECT_EQ(held(withStick), "-");
+    input.joystickAnswers = false;  // a stick that stops answering keeps its last reading
+    controls.update();
+    EXPECT_EQ(held(controls), "RF");
 }
 
 TEST(Controls, StickHasADeadZoneAroundItsStartingPosition) {
@@ -71,7 +76,6 @@ TEST(Controls, StickHasADeadZoneAroundItsStartingPosition) {
         {{40000, 20000, 0}, {45001, 14999, 0}, "RU"},
         {{40000, 20000, 0}, {34999, 25001, 0}, "LD"},
         // Centred near an end, no direction is held for ever.
-        {{0, 65535, 0}, {0, 65535, 0}, "-"},
         {{0, 65535, 0}, {6000, 60000, 0}, "RU"},
     };
     for (const auto& c : cases) {
@@ -79,28 +83,10 @@ TEST(Controls, StickHasADeadZoneAroundItsStartingPosition) {
         input.joystickAnswers = true;
         input.stick = c.start;
         Controls controls(input);
-        ASSERT_TRUE(controls.isJoystickPresent());
         input.stick = c.now;
         controls.update();
         EXPECT_EQ(held(controls), c.flags) << c.now.x << ", " << c.now.y;
     }
-}
-
-TEST(Controls, JoystickIsExaminedOnlyAtCreationAndKeepsItsLastReading) {
-    ScriptedInput input;
-    Controls controls(input);  // no stick yet
-    input.joystickAnswers = true;
-    input.stick = JoystickReading{65535, 32768, 0xff};
-    controls.update();
-    EXPECT_EQ(held(controls), "-");
-
-    input.stick = JoystickReading{32768, 32768, 0};
-    Controls present(input);
-    input.stick = JoystickReading{65535, 32768, 1};
-    present.update();
-    input.joystickAnswers = false;  // stops answering
-    present.update();
-    EXPECT_EQ(held(present), "RF");
 }
 
 class SdlControls : public ::testing::Test {
@@ -108,109 +94,50 @@ class SdlControls : public ::testing::Test {
     void SetUp() override {
         SDL_SetHint(SDL_HINT_JOYSTICK_ALLOW_BACKGROUND_EVENTS, "1");
         ASSERT_EQ(SDL_InitSubSystem(SDL_INIT_GAMECONTROLLER), 0) << SDL_GetError();
-        // A plain stick: SDL has no controller mapping for it, so the game's
-        // own joystick rules read it.
-        device_ = SDL_JoystickAttachVirtual(SDL_JOYSTICK_TYPE_UNKNOWN, 2, 4, 0);
-        ASSERT_GE(device_, 0) << SDL_GetError();
     }
-    void TearDown() override {
-        if (device_ >= 0) SDL_JoystickDetachVirtual(device_);
-        SDL_QuitSubSystem(SDL_INIT_GAMECONTROLLER);
-    }
-
-    int device_ = -1;
+    void TearDown() override { SDL_QuitSubSystem(SDL_INIT_GAMECONTROLLER); }
     Uint8 keyboard_[SDL_NUM_SCANCODES] = {};
 };
 
-TEST_F(SdlControls, VirtualJoystickAndKeyboardDriveTheFlagsAndTapsAreNotLost) {
-    SdlInput input(keyboard_);
-    SDL_Joystick* stick = SDL_JoystickOpen(device_);
+TEST_F(SdlControls, APlainStickAndThePlayersKeysDriveTheFlagsAndTapsAreNotLost) {
+    // SDL has no controller mapping for it, so the game's own rules read it.
+    const int device = SDL_JoystickAttachVirtual(SDL_JOYSTICK_TYPE_UNKNOWN, 2, 4, 0);
+    ASSERT_GE(device, 0) << SDL_GetError();
+    SDL_Joystick* stick = SDL_JoystickOpen(device);
     ASSERT_NE(stick, nullptr);
-    SDL_JoystickSetVirtualAxis(stick, 0, 0);
-    SDL_JoystickSetVirtualAxis(stick, 1, 0);
-    SDL_JoystickUpdate();
+    const SDL_Scancode keys[6] = {SDL_SCANCODE_D, SDL_SCANCODE_A,     SDL_SCANCODE_W,
+                                  SDL_SCANCODE_S, SDL_SCANCODE_SPACE, SDL_SCANCODE_LCTRL};
+    SdlInput input(keyboard_, keys);
     Controls controls(input);
     ASSERT_TRUE(controls.isJoystickPresent());
 
-    // Full left and a press of SDL button 2 (the stick's button 3).
+    // Full left, SDL buttons 2 (jump) and 0 (fire), S; default X and Down do nothing.
     SDL_JoystickSetVirtualAxis(stick, 0, -32768);
     SDL_JoystickSetVirtualButton(stick, 2, SDL_PRESSED);
+    SDL_JoystickSetVirtualButton(stick, 0, SDL_PRESSED);
+    keyboard_[SDL_SCANCODE_S] = keyboard_[SDL_SCANCODE_X] = keyboard_[SDL_SCANCODE_DOWN] = 1;
     controls.update();
-    EXPECT_EQ(held(controls), "LJ");
+    EXPECT_EQ(held(controls), "LDJF");
 
-    // Within the dead zone; SDL button 0 fires; the arrows and Z add to it.
+    // In the dead zone, Left Ctrl held, a Space tap between polls: seen by one poll.
     SDL_JoystickSetVirtualAxis(stick, 0, 4000);
     SDL_JoystickSetVirtualButton(stick, 2, SDL_RELEASED);
-    SDL_JoystickSetVirtualButton(stick, 0, SDL_PRESSED);
-    keyboard_[SDL_SCANCODE_DOWN] = 1;
-    keyboard_[SDL_SCANCODE_Z] = 1;
-    controls.update();
-    EXPECT_EQ(held(controls), "DJF");
-
-    // X fires, and the right arrow cancels the stick's left.
-    keyboard_[SDL_SCANCODE_Z] = 0;
-    keyboard_[SDL_SCANCODE_DOWN] = 0;
-    keyboard_[SDL_SCANCODE_RIGHT] = 1;
-    keyboard_[SDL_SCANCODE_X] = 1;
     SDL_JoystickSetVirtualButton(stick, 0, SDL_RELEASED);
-    SDL_JoystickSetVirtualAxis(stick, 0, -32768);
+    keyboard_[SDL_SCANCODE_S] = 0;
+    keyboard_[SDL_SCANCODE_LCTRL] = 1;
+    input.notePress(SDL_SCANCODE_SPACE);
+    input.notePress(SDL_SCANCODE_Z);
+    controls.update();
+    EXPECT_EQ(held(controls), "JF");
     controls.update();
     EXPECT_EQ(held(controls), "F");
-
-    // Z pressed and released again before the next poll: seen by that poll,
-    // and only by that one. Keys that are no action are ignored.
-    keyboard_[SDL_SCANCODE_RIGHT] = keyboard_[SDL_SCANCODE_X] = 0;
-    SDL_JoystickSetVirtualAxis(stick, 0, 0);
-    input.notePress(SDL_SCANCODE_Z);
-    input.notePress(SDL_SCANCODE_A);
-    controls.update();
-    EXPECT_EQ(held(controls), "J");
-    controls.update();
-    EXPECT_EQ(held(controls), "-");
     SDL_JoystickClose(stick);
-}
-
-TEST(ControllerLayout, AJumpsXOrBFireTheDpadAndLeftStickSteer) {
-    auto keys = [](const ControllerState& state) {
-        bool held[6];
-        controllerKeys(state, held);
-        std::string text;
-        for (int i = 0; i < 6; ++i) {
-            if (held[i]) text += "RLUDJF"[i];
-        }
-        return text.empty() ? std::string("-") : text;
-    };
-    ControllerState state;
-    EXPECT_EQ(keys(state), "-");
-    state.a = true;
-    EXPECT_EQ(keys(state), "J");
-    state = ControllerState{};
-    state.b = true;
-    EXPECT_EQ(keys(state), "F");
-    state = ControllerState{};
-    state.x = true;
-    state.y = true;  // Y is no action
-    EXPECT_EQ(keys(state), "F");
-    state = ControllerState{};
-    state.dpadLeft = state.dpadDown = true;
-    EXPECT_EQ(keys(state), "LD");
-    // The stick steers past a third of its throw; y grows downward.
-    state = ControllerState{};
-    state.leftX = 10000;
-    state.leftY = -10000;
-    EXPECT_EQ(keys(state), "-");
-    state.leftX = 12000;
-    state.leftY = -12000;
-    EXPECT_EQ(keys(state), "RU");
-    state.leftX = -32768;
-    state.leftY = 32767;
-    EXPECT_EQ(keys(state), "LD");
+    SDL_JoystickDetachVirtual(device);
 }
 
 TEST_F(SdlControls, AGameControllerPluggedInWhileRunningDrivesTheFlagsUntilUnplugged) {
     SdlInput input(keyboard_);
     Controls controls(input);
-    EXPECT_FALSE(input.controllerConnected());
     const int pad = SDL_JoystickAttachVirtual(
         SDL_JOYSTICK_TYPE_GAMECONTROLLER, SDL_CONTROLLER_AXIS_MAX, SDL_CONTROLLER_BUTTON_MAX, 0);
     ASSERT_GE(pad, 0) << SDL_GetError();
@@ -219,23 +146,19 @@ TEST_F(SdlControls, AGameControllerPluggedInWhileRunningDrivesTheFlagsUntilUnplu
         SDL_Event event;
         while (SDL_PollEvent(&event)) input.handleEvent(event);
     };
+    EXPECT_FALSE(input.controllerConnected());
     pump();
     ASSERT_TRUE(input.controllerConnected()) << "plugged in while the game runs";
-
     SDL_Joystick* stick = SDL_JoystickOpen(pad);
     ASSERT_NE(stick, nullptr);
-    SDL_JoystickSetVirtualButton(stick, SDL_CONTROLLER_BUTTON_A, SDL_PRESSED);
-    SDL_JoystickSetVirtualButton(stick, SDL_CONTROLLER_BUTTON_DPAD_LEFT, SDL_PRESSED);
-    controls.update();
-    EXPECT_EQ(held(controls), "LJ");
-    SDL_JoystickSetVirtualButton(stick, SDL_CONTROLLER_BUTTON_A, SDL_RELEASED);
-    SDL_JoystickSetVirtualButton(stick, SDL_CONTROLLER_BUTTON_DPAD_LEFT, SDL_RELEASED);
-    SDL_JoystickSetVirtualButton(stick, SDL_CONTROLLER_BUTTON_B, SDL_PRESSED);
+    for (const int button :
+         {SDL_CONTROLLER_BUTTON_A, SDL_CONTROLLER_BUTTON_B, SDL_CONTROLLER_BUTTON_DPAD_LEFT}) {
+        SDL_JoystickSetVirtualButton(stick, button, SDL_PRESSED);
+    }
     SDL_JoystickSetVirtualAxis(stick, SDL_CONTROLLER_AXIS_LEFTY, 30000);
     controls.update();
-    EXPECT_EQ(held(controls), "DF");
+    EXPECT_EQ(held(controls), "LDJF");
     SDL_JoystickClose(stick);
-
     SDL_JoystickDetachVirtual(pad);
     pump();
     EXPECT_FALSE(input.controllerConnected()) << "unplugged";
@@ -243,17 +166,53 @@ TEST_F(SdlControls, AGameControllerPluggedInWhileRunningDrivesTheFlagsUntilUnplu
     EXPECT_EQ(held(controls), "-");
 }
 
-TEST(SdlKeys, KeysOfThePlayersChoosingReplaceTheDefaults) {
-    Uint8 keyboard[SDL_NUM_SCANCODES] = {};
-    const SDL_Scancode keys[6] = {SDL_SCANCODE_D, SDL_SCANCODE_A,     SDL_SCANCODE_W,
-                                  SDL_SCANCODE_S, SDL_SCANCODE_SPACE, SDL_SCANCODE_LCTRL};
-    SdlInput input(keyboard, keys);
-    Controls controls(input);
-    keyboard[SDL_SCANCODE_Z] = keyboard[SDL_SCANCODE_RIGHT] = 1;  // the defaults: nothing now
-    controls.update();
-    EXPECT_EQ(held(controls), "-");
-    keyboard[SDL_SCANCODE_SPACE] = keyboard[SDL_SCANCODE_A] = 1;
-    input.notePress(SDL_SCANCODE_LCTRL);
-    controls.update();
-    EXPECT_EQ(held(controls), "LJF");
+TEST(ScriptInput, EachLineHoldsItsKeysForItsCountThenNothingIsHeld) {
+    ScriptInput script;
+    std::string error;
+    ASSERT_TRUE(
+        script.parse("2 JR\n# a comment on a line of its own\n\n   1 -   \n"
+                     "3 FDUL# a comment right after the keys\n1 RRR\n",
+                     &error))
+        << error;
+    EXPECT_EQ(script.length(), 7);
+    // Letters in any order, repeated or not, name a set.
+    EXPECT_EQ(heldPerPoll(script, 9),
+              (Polls{"RJ", "RJ", "-", "LUDF", "LUDF", "LUDF", "R", "-", "-"}));
+
+    // Counts are 64-bit: a script may hold a key for longer than 2^32 polls.
+    ASSERT_TRUE(script.parse("5000000000 F\n", &error)) << error;
+    EXPECT_EQ(script.length(), 5000000000);
+    EXPECT_EQ(heldPerPoll(script, 2), (Polls{"F", "F"}));
+}
+
+TEST(ScriptInput, MalformedLinesAreRefusedNamingTheLine) {
+    for (const char* bad : {"0 R", "-3 R", "3", "R 3", "3 RX", "3 r", "3 R-", "3 R J", "3x R",
+                            "99999999999999999999 R"}) {
+        SCOPED_TRACE(bad);
+        ScriptInput script;
+        std::string error;
+        EXPECT_FALSE(script.parse(std::string("10 R\n# fine so far\n") + bad + "\n1 -\n", &error));
+        EXPECT_EQ(error.rfind("line 3:", 0), 0u) << error;
+        // Nothing of a refused script is played.
+        EXPECT_EQ(script.length(), 0);
+        EXPECT_EQ(heldPerPoll(script, 1), Polls{"-"});
+    }
+}
+
+TEST(ScriptRecorder, WritesTheSeedThenEachRunOfPollsAsOneLine) {
+    ScratchFolder folder("recorder");
+    ScriptInput played;
+    std::string error;
+    const std::string session = "3 RJ\n1 -\n2 UD\n1 LF\n4 -\n";
+    ASSERT_TRUE(played.parse(session, &error)) << error;
+    Controls controls(played);
+    {
+        ScriptRecorder recorder(folder.file("rec.txt"), 7);
+        ASSERT_TRUE(recorder.isOpen());
+        for (int poll = 0; poll < 11; ++poll) {
+            controls.update();
+            recorder.record(controls);
+        }
+    }
+    EXPECT_EQ(readTextFile(folder.file("rec.txt")), "# seed 7\n" + session);
 }
