@@ -1,8 +1,12 @@
 // The fixed-step update through InitGame on rooms of the test's own: the
 // "READY" hold, room-change fades, freezes and the music they hold, the
-// flashlight, and doors and rock around the player.
+// flashlight, the pause, and the game over with its restart.
 #include <gtest/gtest.h>
 
+#include <string>
+#include <vector>
+
+#include "audio/AudioEventLog.h"
 #include "audio/NullAudioBackend.h"
 #include "game/Game.h"
 #include "input/ScriptInput.h"
@@ -36,7 +40,7 @@ class GameFlow : public ::testing::Test {
     void step(int count = 1) {
         for (int i = 0; i < count; ++i) {
             game.timeAccumulator = 0.5f;
-            updateGame(game);
+            ASSERT_TRUE(updateGame(game));
         }
     }
     // Past "READY" and the opening fade.
@@ -50,6 +54,22 @@ class GameFlow : public ::testing::Test {
         advanceFrameClock(game);
         EXPECT_TRUE(drawFrame(game));
         return world().drawCamera;
+    }
+    // The music's starts ("music FILE VOLUME"), stops and pauses since the last call.
+    std::vector<std::string> takeMusic() {
+        std::vector<std::string> music;
+        AudioEventLog& log = game.recordedAudio->log();
+        for (std::size_t i = 0; i < log.size(); ++i) {
+            const AudioEvent& e = log.at(i);
+            if (e.kind == AudioEventKind::MusicStart) {
+                music.push_back("music " + std::string(e.name) + " " + std::to_string(e.volume));
+            }
+            if (e.kind == AudioEventKind::MusicStop) music.push_back("stop");
+            if (e.kind == AudioEventKind::Pause) music.push_back("pause");
+            if (e.kind == AudioEventKind::Resume) music.push_back("resume");
+        }
+        log.clear();
+        return music;
     }
     World& world() { return *game.world; }
     Player& player() { return *game.player; }
@@ -75,19 +95,17 @@ TEST_F(GameFlow, ReadyHoldsForItsStepsNotFramesAndOnlyAFreezeThatAsksRestartsThe
     EXPECT_EQ(world().freezeTimer, kReadyFreezeSteps);
     step(kReadyFreezeSteps - 1);
     EXPECT_TRUE(game.readyShown);
-    const AudioEventLog& log = game.recordedAudio->log();
-    const std::size_t sounds = log.size();
+    takeMusic();
     step();
     EXPECT_FALSE(game.readyShown);
-    EXPECT_EQ(log.size(), sounds) << "the music was not restarted";
+    EXPECT_EQ(takeMusic(), std::vector<std::string>{}) << "the music was not restarted";
 
     // The item fanfare's freeze asks for the music back, at the table's volume.
     world().freezeTimer = kFanfareFreezeSteps;
     world().resumeMusic = true;
     step(kFanfareFreezeSteps);
-    ASSERT_GT(log.size(), sounds);
-    EXPECT_STREQ(log.at(log.size() - 1).name, "data\\sound\\music_fernvale.ogg");
-    EXPECT_EQ(log.at(log.size() - 1).volume, 60);
+    EXPECT_EQ(takeMusic(),
+              (std::vector<std::string>{"stop", "music data\\sound\\music_fernvale.ogg 60"}));
 }
 
 TEST_F(GameFlow, LeavingARoomHoldsTwentyOneStepsSwitchesOnTheNextAndOpensTheEntryDoor) {
@@ -136,61 +154,6 @@ TEST_F(GameFlow, TheFlashlightEasesAFifthOfTheWayAFrameAndJumpsOnReset) {
     EXPECT_FALSE(world().resetFlashlight) << "a reset is done once";
 }
 
-TEST_F(GameFlow, ADoorWaitsOpenWhileThePlayerStandsInIt) {
-    // A three-tile door in column 18, shot open; the gearboy stops in the doorway.
-    TestRoom first = floorRoom("first.sec", 0);
-    for (int line = 11; line <= 13; ++line) first.solid[line] = "..................D.";
-    start({first, floorRoom("second.sec", 1)});
-    skipReady();
-    BoundingBox shot;
-    shot.set(makeVector3(18 * 16 + 8, 24, 0), makeVector3(0, 0, 0), 4, 4);
-    world().boxHitsTiles(shot, kWeaponHit);
-    step(40);
-    ASSERT_EQ(world().tileAt(kSolidLayer, 18, 1), 0);
-    player().setPosition(18 * 16 + 7, player().position.y, 0);
-    const Vector3 inDoorway = player().position;
-
-    step(400);  // long past the time the door would close
-    EXPECT_NEAR(player().position.x, inDoorway.x, 0.01);
-    EXPECT_NEAR(player().position.y, inDoorway.y, 0.01);  // not pushed up through the rock
-    EXPECT_EQ(world().tileAt(kSolidLayer, 18, 1), 0);
-
-    player().setPosition(100, inDoorway.y, 0);  // stepped out: the door shuts
-    step(40);
-    EXPECT_EQ(world().tileAt(kSolidLayer, 18, 1), kDoorTile);
-}
-
-TEST_F(GameFlow, AGearboyInsideRockStaysPutRatherThanRisingThroughIt) {
-    // A solid column 6 tiles high, with the gearboy inside it (as when a block
-    // appears around it): sliding it out would carry it up the whole column.
-    TestRoom first = floorRoom("first.sec", 0);
-    for (int row = 8; row <= 13; ++row) first.solid[row] = "..........#.........";
-    start({first});
-    skipReady();
-    player().setPosition(168, 60, 0);
-    step(30);
-    EXPECT_NEAR(player().position.y, 60, 0.01);
-    EXPECT_NEAR(player().position.x, 168, 0.01);
-}
-
-TEST_F(GameFlow, CurlingIntoABallUnderTheTopEdgeStaysInTheRoom) {
-    // A ledge just under the top edge of the lower room, a room above: the
-    // curled ball sits 8 units higher than the standing figure.
-    TestRoom low = floorRoom("low.sec", 0);
-    low.solid[1] = "...########.........";
-    TestRoom high = floorRoom("high.sec", 0);
-    high.gridY = 1;
-    start({low, high}, "1 -\n200 D\n");
-    skipReady();
-    player().form = kVanta;
-    player().hasBall = true;
-    player().setPosition(100, 16 * 13 + 15 + 16, 0);  // feet on the ledge, y 239
-    for (int i = 0; i < 60 && !game.fading; ++i) step();
-    EXPECT_TRUE(player().ball);
-    EXPECT_FALSE(game.fading);
-    EXPECT_LT(player().position.y, 240);
-}
-
 TEST_F(GameFlow, AFreezeHoldsThePlayerAndIsDrawnAsItIsNotBlended) {
     start({floorRoom("first.sec", 0)});
     skipReady();
@@ -209,4 +172,70 @@ TEST_F(GameFlow, AFreezeHoldsThePlayerAndIsDrawnAsItIsNotBlended) {
     game.fading = true;
     game.fadeDelta = -4;
     EXPECT_FLOAT_EQ(drawHalfWay().y, 150);
+}
+
+TEST_F(GameFlow, OnlyAFirePressAfterGameOverStartsAgainFromTheFirstRoom) {
+    // Start-up poll; READY; walk off; then fire held through the death and the
+    // "GAME OVER", released for long, and pressed again.
+    start({floorRoom("first.sec", 0)}, "1 -\n420 -\n60 R\n400 F\n1000 -\n3 F\n");
+    const Vector3 startAt = game.player->position;
+    step(480);
+    ASSERT_NE(game.player->position.x, startAt.x);
+    game.player->health = 0;
+    game.player->hasBall = true;  // taken before dying: gone after the restart
+    const float deadX = game.player->position.x;
+
+    step(kGameOverSteps - 1);
+    EXPECT_FALSE(game.gameOver);
+    step(1);
+    EXPECT_TRUE(game.gameOver) << "three seconds after the death";
+    EXPECT_EQ(game.player->position.x, deadX) << "the game stands still";
+
+    // Fire was already held when the message came up: that press does not
+    // count, and nothing happens without a press.
+    step(1400 - kGameOverSteps);
+    EXPECT_TRUE(game.gameOver);
+    EXPECT_EQ(game.player->health, 0);
+    takeMusic();
+    const long before = game.steps;
+    step(1);  // pressed: a new game
+    EXPECT_FALSE(game.gameOver);
+    EXPECT_EQ(game.steps, before + 1) << "the step count runs on";
+    EXPECT_EQ(game.world->currentSection, 0);
+    EXPECT_EQ(game.player->health, 99);
+    EXPECT_FALSE(game.player->hasBall);
+    EXPECT_EQ(game.player->form, kGearboy);
+    EXPECT_FLOAT_EQ(game.player->position.x, startAt.x);
+    EXPECT_FLOAT_EQ(game.player->position.y, startAt.y);
+    EXPECT_TRUE(game.readyShown);
+    EXPECT_EQ(takeMusic(),
+              (std::vector<std::string>{"stop", "music data\\sound\\music_fernvale.ogg 50"}));
+}
+
+TEST_F(GameFlow, APauseHoldsTheStepsAndTheSoundUntilResumed) {
+    start({floorRoom("first.sec", 0)}, "1 -\n420 -\n400 R\n");
+    step(450);
+    const long before = game.steps;
+    const float x = game.player->position.x;
+    takeMusic();
+    advanceFrameClock(game);  // a frame drawn: the next update owes a step
+    setPaused(game, true);    // P comes before that update
+    setPaused(game, true);    // asked twice: one pause
+    for (int frame = 0; frame < 200; ++frame) {
+        ASSERT_TRUE(updateGame(game));
+        advanceFrameClock(game);
+        ASSERT_TRUE(drawFrame(game));
+    }
+    EXPECT_EQ(game.steps, before);
+    EXPECT_EQ(game.player->position.x, x);
+    EXPECT_EQ(takeMusic(), std::vector<std::string>{"pause"});
+
+    setPaused(game, false);
+    EXPECT_EQ(takeMusic(), std::vector<std::string>{"resume"});
+    for (int frame = 0; frame < 30; ++frame) {
+        ASSERT_TRUE(updateGame(game));
+        advanceFrameClock(game);
+    }
+    EXPECT_NEAR(game.steps, before + 30, 1) << "a frame a step again, no backlog from the pause";
+    EXPECT_GT(game.player->position.x, x);
 }
