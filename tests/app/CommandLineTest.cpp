@@ -22,9 +22,10 @@ TEST(CommandLine, FlagsAndValues) {
     EXPECT_FALSE(options.windowed);
     EXPECT_EQ(options.frames, -1);
 
-    ASSERT_TRUE(
-        parse({"--windowed", "--frames", "10", "--screenshot", "shot.png", "--no-boxes", "--mute"},
-              options));
+    ASSERT_TRUE(parse({"--windowed", "--frames", "10", "--screenshot", "shot.png", "--no-boxes",
+                       "--mute", "--seed", "4294967295"},
+                      options));
+    EXPECT_EQ(options.seed, 4294967295u);
     EXPECT_TRUE(options.mute);
     EXPECT_TRUE(options.windowed);
     EXPECT_TRUE(options.noBoxes);
@@ -36,6 +37,12 @@ TEST(CommandLine, BadValuesUnknownFlagsAndImpossibleCombinationsAreRefused) {
     CommandLine options;
     std::string error;
     EXPECT_FALSE(parse({"--frames", "0"}, options));
+    // Seeds are whole numbers that fit 32 bits.
+    EXPECT_TRUE(parse({"--seed", "0"}, options));
+    for (const char* bad :
+         {"4294967296", "-1", "+5", " 5", "5 ", "0x10", "", "99999999999999999999"}) {
+        EXPECT_FALSE(parse({"--seed", bad}, options)) << bad;
+    }
     EXPECT_FALSE(parse({"--frames"}, options));
     EXPECT_FALSE(parse({"--screenshot"}, options));
     EXPECT_FALSE(parse({"--fullscreen"}, options, &error));
@@ -52,15 +59,4 @@ TEST(CommandLine, BadValuesUnknownFlagsAndImpossibleCombinationsAreRefused) {
     }
     EXPECT_TRUE(parse({"--trace", "-", "--record", "rec.txt"}, options));
     EXPECT_TRUE(parse({"--trace", "t.txt", "--record", "rec.txt"}, options));
-}
-
-TEST(CommandLine, SeedsAreWholeNumbersThatFitThirtyTwoBits) {
-    CommandLine options;
-    EXPECT_TRUE(parse({"--seed", "0"}, options));
-    EXPECT_TRUE(parse({"--seed", "4294967295"}, options));
-    EXPECT_EQ(options.seed, 4294967295u);
-    for (const char* bad :
-         {"4294967296", "-1", "+5", " 5", "5 ", "0x10", "", "99999999999999999999"}) {
-        EXPECT_FALSE(parse({"--seed", bad}, options)) << bad;
-    }
 }

@@ -16,16 +16,15 @@ class SimulatedDisplay : public FrameClock {
   public:
     SimulatedDisplay(double refreshRate, bool swapsWait, double drawSeconds, int hiccupEvery = 0)
         : refresh_(refreshRate),
-          swapsWait_(swapsWait),
           draw_(drawSeconds),
+          swapsWait_(swapsWait),
           hiccupEvery_(hiccupEvery) {}
     double now() override { return now_; }
     void sleepUntil(double seconds) override {
         now_ = std::max(now_, seconds);
         ++sleeps;
     }
-    // Draw a frame and swap it.
-    void presentFrame() {
+    void presentFrame() {  // draw a frame and swap it
         now_ += draw_;
         if (hiccupEvery_ > 0 && ++frames_ % hiccupEvery_ == 0) now_ += 0.040;
         if (swapsWait_) now_ = (static_cast<long long>(now_ * refresh_) + 1) / refresh_;
@@ -34,9 +33,8 @@ class SimulatedDisplay : public FrameClock {
     int sleeps = 0;
 
   private:
-    double refresh_;
+    double refresh_, draw_;
     bool swapsWait_;
-    double draw_;
     int hiccupEvery_;
     double now_ = 0;
     long frames_ = 0;
@@ -67,8 +65,7 @@ TEST(FramePacer, EveryDisplayAndScheduleRunsTheGameAtNinetyStepsASecond) {
         double displayRate;  // what the display reports, 0 when unknown
         bool swapsWait;      // what its swaps really do
         bool synchronised;   // what the pacer is told about them
-        double drawSeconds;
-        double fallbackRate;
+        double drawSeconds, fallbackRate;
         int hiccupEvery;
     };
     const Case cases[] = {

@@ -175,48 +175,45 @@ TEST_F(GameFlow, AFreezeHoldsThePlayerAndIsDrawnAsItIsNotBlended) {
 }
 
 TEST_F(GameFlow, OnlyAFirePressAfterGameOverStartsAgainFromTheFirstRoom) {
-    // Start-up poll; READY; walk off; then fire held through the death and the
-    // "GAME OVER", released for long, and pressed again.
-    start({floorRoom("first.sec", 0)}, "1 -\n420 -\n60 R\n400 F\n1000 -\n3 F\n");
-    const Vector3 startAt = game.player->position;
-    step(480);
-    ASSERT_NE(game.player->position.x, startAt.x);
-    game.player->health = 0;
-    game.player->hasBall = true;  // taken before dying: gone after the restart
-    const float deadX = game.player->position.x;
-
+    // Walk off; fire held through the death and "GAME OVER", released, pressed.
+    start({floorRoom("first.sec", 0)}, "1 -\n90 R\n300 F\n500 -\n1 F\n");
+    const Vector3 startAt = player().position;
+    skipReady();
+    ASSERT_NE(player().position.x, startAt.x);
+    player().health = 0;
+    player().hasBall = true;  // taken before dying: gone after the restart
+    const float deadX = player().position.x;
     step(kGameOverSteps - 1);
     EXPECT_FALSE(game.gameOver);
-    step(1);
+    step();
     EXPECT_TRUE(game.gameOver) << "three seconds after the death";
-    EXPECT_EQ(game.player->position.x, deadX) << "the game stands still";
+    EXPECT_EQ(player().position.x, deadX) << "the game stands still";
 
-    // Fire was already held when the message came up: that press does not
-    // count, and nothing happens without a press.
-    step(1400 - kGameOverSteps);
+    // The press held from before does not count, and nothing happens without one.
+    step(800 - kGameOverSteps);
     EXPECT_TRUE(game.gameOver);
-    EXPECT_EQ(game.player->health, 0);
     takeMusic();
     const long before = game.steps;
-    step(1);  // pressed: a new game
+    step();  // pressed: a new game
     EXPECT_FALSE(game.gameOver);
     EXPECT_EQ(game.steps, before + 1) << "the step count runs on";
-    EXPECT_EQ(game.world->currentSection, 0);
-    EXPECT_EQ(game.player->health, 99);
-    EXPECT_FALSE(game.player->hasBall);
-    EXPECT_EQ(game.player->form, kGearboy);
-    EXPECT_FLOAT_EQ(game.player->position.x, startAt.x);
-    EXPECT_FLOAT_EQ(game.player->position.y, startAt.y);
+    EXPECT_EQ(world().currentSection, 0);
+    EXPECT_EQ(player().health, 99);
+    EXPECT_FALSE(player().hasBall);
+    EXPECT_EQ(player().form, kGearboy);
+    EXPECT_FLOAT_EQ(player().position.x, startAt.x);
+    EXPECT_FLOAT_EQ(player().position.y, startAt.y);
     EXPECT_TRUE(game.readyShown);
     EXPECT_EQ(takeMusic(),
               (std::vector<std::string>{"stop", "music data\\sound\\music_fernvale.ogg 50"}));
 }
 
 TEST_F(GameFlow, APauseHoldsTheStepsAndTheSoundUntilResumed) {
-    start({floorRoom("first.sec", 0)}, "1 -\n420 -\n400 R\n");
-    step(450);
+    start({floorRoom("first.sec", 0)}, "1 -\n90 -\n400 R\n");
+    skipReady();
+    step(30);
     const long before = game.steps;
-    const float x = game.player->position.x;
+    const float x = player().position.x;
     takeMusic();
     advanceFrameClock(game);  // a frame drawn: the next update owes a step
     setPaused(game, true);    // P comes before that update
@@ -227,7 +224,7 @@ TEST_F(GameFlow, APauseHoldsTheStepsAndTheSoundUntilResumed) {
         ASSERT_TRUE(drawFrame(game));
     }
     EXPECT_EQ(game.steps, before);
-    EXPECT_EQ(game.player->position.x, x);
+    EXPECT_EQ(player().position.x, x);
     EXPECT_EQ(takeMusic(), std::vector<std::string>{"pause"});
 
     setPaused(game, false);
@@ -237,5 +234,5 @@ TEST_F(GameFlow, APauseHoldsTheStepsAndTheSoundUntilResumed) {
         advanceFrameClock(game);
     }
     EXPECT_NEAR(game.steps, before + 30, 1) << "a frame a step again, no backlog from the pause";
-    EXPECT_GT(game.player->position.x, x);
+    EXPECT_GT(player().position.x, x);
 }
