@@ -12,32 +12,27 @@ namespace {
 // A clock whose frames take a fixed drawing time (every `hiccupEvery`-th one
 // 40 ms longer: a busy machine), with swaps that either wait for the next
 // refresh of a display or return at once.
-class SimulatedDisplay : public FrameClock {
-  public:
-    SimulatedDisplay(double refreshRate, bool swapsWait, double drawSeconds, int hiccupEvery = 0)
-        : refresh_(refreshRate),
-          draw_(drawSeconds),
-          swapsWait_(swapsWait),
-          hiccupEvery_(hiccupEvery) {}
-    double now() override { return now_; }
+struct SimulatedDisplay : FrameClock {
+    SimulatedDisplay(double refresh, bool swapsWait, double draw, int hiccupEvery = 0)
+        : refresh(refresh), swapsWait(swapsWait), draw(draw), hiccupEvery(hiccupEvery) {}
+    double now() override { return time; }
     void sleepUntil(double seconds) override {
-        now_ = std::max(now_, seconds);
+        time = std::max(time, seconds);
         ++sleeps;
     }
     void presentFrame() {  // draw a frame and swap it
-        now_ += draw_;
-        if (hiccupEvery_ > 0 && ++frames_ % hiccupEvery_ == 0) now_ += 0.040;
-        if (swapsWait_) now_ = (static_cast<long long>(now_ * refresh_) + 1) / refresh_;
+        time += draw;
+        if (hiccupEvery > 0 && ++frames % hiccupEvery == 0) time += 0.040;
+        if (swapsWait) time = (static_cast<long long>(time * refresh) + 1) / refresh;
     }
 
+    double refresh;
+    bool swapsWait;
+    double draw;
+    int hiccupEvery;
+    double time = 0;
+    long frames = 0;
     int sleeps = 0;
-
-  private:
-    double refresh_, draw_;
-    bool swapsWait_;
-    int hiccupEvery_;
-    double now_ = 0;
-    long frames_ = 0;
 };
 
 // Runs the loop for `seconds` of simulated time; update steps per second,

@@ -16,7 +16,6 @@ TEST(Settings, ValuesAreReadByLineNotByKeyWordAndUnusableOnesFallBack) {
     } cases[] = {
         {"refresh_rate = 100\nfilter = true\ninteger_scale = true\n", 100, true, true},
         {"rate : 0x3C\nx = false\n", 60, false, false},  // the integer syntax of C
-        {"r = 85\r\nfilter = true\r\n", 85, true, false},
         {"refresh_rate = 144", 144, false, false},
         {"r = 60\ninteger_scale = true\n", 60, true, false},  // the second line is the filter
         // Only the exact word "true" turns an option on.

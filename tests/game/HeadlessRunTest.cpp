@@ -66,8 +66,6 @@ TEST_F(HeadlessRun, BadArgumentsScriptsAndDataEndWithAFailureStatus) {
         EXPECT_EQ(run("--headless --frames 3 --input bad.txt"), 2) << script;
         EXPECT_TRUE(said(line)) << script;
     }
-    std::ofstream("seeded.txt") << "# seed 4294967295\n5 R\n";
-    EXPECT_EQ(run("--headless --frames 3 --input seeded.txt"), 0) << readTextFile("stderr.txt");
 
     // A damaged map: reported with this system's separators; the game does not start.
     fs::remove_all("data");
