@@ -1,6 +1,6 @@
-// The headless interface every end-to-end test stands on: the real program,
-// run twice with the same seed and input, writes the same trace; a recorded
-// session replays exactly; what it cannot do ends with a failure status.
+// The headless interface every end-to-end test stands on: the real program
+// writes a trace a frame, a recorded session replays it exactly, and what it
+// cannot do ends with a failure status.
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -33,21 +33,19 @@ class HeadlessRun : public ::testing::Test {
 
 }  // namespace
 
-TEST_F(HeadlessRun, SameSeedAndInputGiveTheSameTraceAndARecordingReplaysIt) {
+TEST_F(HeadlessRun, ARecordingReplaysTheSameTraceWithItsSeed) {
     std::ofstream("walk.txt") << "# a short walk\n200 -\n60 R\n30 RJ\n100 LF\n";
     ASSERT_EQ(run("--headless --frames 420 --seed 7 --input walk.txt --trace a.jsonl "
                   "--record rec.txt"),
               0)
         << readTextFile("stderr.txt");
-    ASSERT_EQ(run("--headless --frames 420 --seed 7 --input walk.txt --trace b.jsonl"), 0);
     const std::string a = readTextFile("a.jsonl");
-    EXPECT_EQ(a, readTextFile("b.jsonl"));
     // One line a frame, each a JSON object with the room and the player.
     EXPECT_EQ(std::count(a.begin(), a.end(), '\n'), 420);
     EXPECT_EQ(a.rfind("{\"frame\":1,\"step\":1,\"room\":\"starting_room.sec\"", 0), 0u);
     EXPECT_NE(a.find("\"audio\":[\"music data/sound/music_fernvale.ogg 50\"]"), std::string::npos);
 
-    // The replay takes its seed from the recording.
+    // The replay takes its seed from the recording and runs the same.
     EXPECT_EQ(readTextFile("rec.txt").rfind("# seed 7\n", 0), 0u);
     ASSERT_EQ(run("--headless --frames 420 --input rec.txt --trace c.jsonl"), 0);
     EXPECT_EQ(a, readTextFile("c.jsonl"));
