@@ -3,7 +3,7 @@
 // "GAME OVER", the fade overlay and the letterbox bars of a wider window.
 #include <gtest/gtest.h>
 
-#include <memory>
+#include <vector>
 
 #include "game/Game.h"
 #include "support/GlTestContext.h"
@@ -24,24 +24,19 @@ class FrameGl : public ::testing::Test {
     void SetUp() override {
         REQUIRE_GL();
         REQUIRE_GENERATED_DATA();
-        folder_ = std::make_unique<ScratchFolder>("frame");
-        folder_->linkData(true);
-        folder_->enter();
+        folder_.linkData(true);
+        folder_.enter();
         std::vector<TestRoom> rooms{floorRoom("first.sec")};
         writeTestRooms("data/map", rooms);
         drawableWidth = 640;
-        GameServices services;
+        GameServices services = headlessServices(input_, 1);
         services.gl = &realGl();
-        services.input = &input_;
-        services.mute = true;
-        services.frameRate = 90;
         services.drawableSize = testDrawable;
         ASSERT_TRUE(InitGame(game, services));
         started_ = true;
     }
     void TearDown() override {
         if (started_) shutdownGame(game);
-        folder_.reset();
     }
     // Draws a frame and reads the 640 x 480 screen; pixel(x, y) with y from the top.
     void drawAndRead() {
@@ -64,7 +59,7 @@ class FrameGl : public ::testing::Test {
 
     GameState game;
     NullInput input_;
-    std::unique_ptr<ScratchFolder> folder_;
+    ScratchFolder folder_{"frame"};
     bool started_ = false;
     std::vector<std::uint8_t> screen_;
 };

@@ -155,6 +155,60 @@ TEST_F(GameFlow, TheFlashlightEasesAFifthOfTheWayAFrameAndJumpsOnReset) {
     EXPECT_FALSE(world().resetFlashlight) << "a reset is done once";
 }
 
+TEST_F(GameFlow, ADoorWaitsOpenWhileThePlayerStandsInIt) {
+    // A three-tile door in column 18, shot open; the gearboy stops in the doorway.
+    TestRoom first = floorRoom("first.sec", 0);
+    for (int line = 11; line <= 13; ++line) first.solid[line] = "..................D.";
+    start("1 -\n", {first, floorRoom("second.sec", 1)});
+    skipReady();
+    BoundingBox shot;
+    shot.set(makeVector3(18 * 16 + 8, 24, 0), makeVector3(0, 0, 0), 4, 4);
+    world().boxHitsTiles(shot, kWeaponHit);
+    step(40);
+    ASSERT_EQ(world().tileAt(kSolidLayer, 18, 1), 0);
+    player().setPosition(18 * 16 + 7, player().position.y, 0);
+    const Vector3 inDoorway = player().position;
+
+    step(400);  // long past the time the door would close
+    EXPECT_NEAR(player().position.x, inDoorway.x, 0.01);
+    EXPECT_NEAR(player().position.y, inDoorway.y, 0.01);  // not pushed up through the rock
+    EXPECT_EQ(world().tileAt(kSolidLayer, 18, 1), 0);
+
+    player().setPosition(100, inDoorway.y, 0);  // stepped out: the door shuts
+    step(40);
+    EXPECT_EQ(world().tileAt(kSolidLayer, 18, 1), kDoorTile);
+}
+
+TEST_F(GameFlow, AGearboyInsideRockStaysPutRatherThanRisingThroughIt) {
+    // A solid column 6 tiles high, with the gearboy inside it (as when a block
+    // appears around it): sliding it out would carry it up the whole column.
+    TestRoom first = floorRoom("first.sec", 0);
+    for (int row = 8; row <= 13; ++row) first.solid[row] = "..........#.........";
+    start("1 -\n", {first});
+    skipReady();
+    player().setPosition(168, 60, 0);
+    step(30);
+    EXPECT_NEAR(player().position.y, 60, 0.01);
+    EXPECT_NEAR(player().position.x, 168, 0.01);
+}
+
+TEST_F(GameFlow, CurlingIntoABallUnderTheTopEdgeStaysInTheRoom) {
+    // A ledge just under the top edge of the lower room, a room above: the
+    // curled ball sits 8 units higher than the standing figure.
+    TestRoom low = floorRoom("low.sec", 0);
+    low.solid[1] = "...########.........";
+    TestRoom high = floorRoom("high.sec", 0, 1);
+    start("1 -\n200 D\n", {low, high});
+    skipReady();
+    player().form = kVanta;
+    player().hasBall = true;
+    player().setPosition(100, 16 * 13 + 15 + 16, 0);  // feet on the ledge, y 239
+    for (int i = 0; i < 60 && !game.fading; ++i) step();
+    EXPECT_TRUE(player().ball);
+    EXPECT_FALSE(game.fading);
+    EXPECT_LT(player().position.y, 240);
+}
+
 TEST_F(GameFlow, AFreezeHoldsThePlayerAndIsDrawnAsItIsNotBlended) {
     start();
     skipReady();
