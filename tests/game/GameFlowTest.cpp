@@ -50,8 +50,11 @@ class GameFlow : public ::testing::Test {
             ASSERT_TRUE(drawFrame(game));
         }
     }
-    // Past "READY" and the opening fade.
-    void skipReady() {
+    // Starts and runs past "READY" and the opening fade.
+    void startPlaying(const char* script = "1 -\n",
+                      std::vector<TestRoom> rooms = {floorRoom("first.sec")}) {
+        start(script, rooms);
+        if (HasFatalFailure()) return;
         world().freezeTimer = 0;
         step(90);
     }
@@ -118,8 +121,7 @@ TEST_F(GameFlow, LeavingARoomHoldsTwentyOneStepsSwitchesOnTheNextAndOpensTheEntr
     // The second room has a door three tiles high two columns in.
     TestRoom second = floorRoom("second.sec", 1);
     for (int line = 11; line <= 13; ++line) second.solid[line] = "..D";
-    start("1 -\n", {floorRoom("first.sec", 0), second});
-    skipReady();
+    startPlaying("1 -\n", {floorRoom("first.sec", 0), second});
     EXPECT_TRUE(game.fadeOverlayEnabled) << "the opening fade is over";
 
     player().setPosition(321, 40, 0);
@@ -142,8 +144,7 @@ TEST_F(GameFlow, LeavingARoomHoldsTwentyOneStepsSwitchesOnTheNextAndOpensTheEntr
 }
 
 TEST_F(GameFlow, TheFlashlightEasesAFifthOfTheWayAFrameAndJumpsOnReset) {
-    start();
-    skipReady();
+    startPlaying();
     world().drawCamera.x -= 80;  // the aim is now half a view further right
     const float before = game.lightOffsetX;
     step();
@@ -159,8 +160,7 @@ TEST_F(GameFlow, ADoorWaitsOpenWhileThePlayerStandsInIt) {
     // A three-tile door in column 18, shot open; the gearboy stops in the doorway.
     TestRoom first = floorRoom("first.sec", 0);
     for (int line = 11; line <= 13; ++line) first.solid[line] = "..................D.";
-    start("1 -\n", {first, floorRoom("second.sec", 1)});
-    skipReady();
+    startPlaying("1 -\n", {first, floorRoom("second.sec", 1)});
     BoundingBox shot;
     shot.set(makeVector3(18 * 16 + 8, 24, 0), makeVector3(0, 0, 0), 4, 4);
     world().boxHitsTiles(shot, kWeaponHit);
@@ -184,8 +184,7 @@ TEST_F(GameFlow, AGearboyInsideRockStaysPutRatherThanRisingThroughIt) {
     // appears around it): sliding it out would carry it up the whole column.
     TestRoom first = floorRoom("first.sec", 0);
     for (int row = 8; row <= 13; ++row) first.solid[row] = "..........#.........";
-    start("1 -\n", {first});
-    skipReady();
+    startPlaying("1 -\n", {first});
     player().setPosition(168, 60, 0);
     step(30);
     EXPECT_NEAR(player().position.y, 60, 0.01);
@@ -198,8 +197,7 @@ TEST_F(GameFlow, CurlingIntoABallUnderTheTopEdgeStaysInTheRoom) {
     TestRoom low = floorRoom("low.sec", 0);
     low.solid[1] = "...########.........";
     TestRoom high = floorRoom("high.sec", 0, 1);
-    start("1 -\n200 D\n", {low, high});
-    skipReady();
+    startPlaying("1 -\n200 D\n", {low, high});
     player().form = kVanta;
     player().hasBall = true;
     player().setPosition(100, 16 * 13 + 15 + 16, 0);  // feet on the ledge, y 239
@@ -210,8 +208,7 @@ TEST_F(GameFlow, CurlingIntoABallUnderTheTopEdgeStaysInTheRoom) {
 }
 
 TEST_F(GameFlow, AFreezeHoldsThePlayerAndIsDrawnAsItIsNotBlended) {
-    start();
-    skipReady();
+    startPlaying();
     world().freezeTimer = 50;
     player().setPosition(100, 150, 0);  // in the air
     step(10);
@@ -233,7 +230,8 @@ TEST_F(GameFlow, OnlyAFirePressAfterGameOverStartsAgainFromTheFirstRoom) {
     // Walk off; fire held through the death and "GAME OVER", released, pressed.
     start("1 -\n90 R\n300 F\n500 -\n1 F\n");
     const Vector3 startAt = player().position;
-    skipReady();
+    world().freezeTimer = 0;
+    step(90);
     ASSERT_NE(player().position.x, startAt.x);
     player().health = 0;
     const float deadX = player().position.x;
@@ -261,8 +259,7 @@ TEST_F(GameFlow, OnlyAFirePressAfterGameOverStartsAgainFromTheFirstRoom) {
 }
 
 TEST_F(GameFlow, APauseHoldsTheStepsAndTheSoundUntilResumed) {
-    start("1 -\n90 -\n400 R\n");
-    skipReady();
+    startPlaying("1 -\n90 -\n400 R\n");
     step(30);
     const long before = game.steps;
     takeMusic();
