@@ -9,57 +9,41 @@
 
 namespace {
 
-// A clock whose frames take a fixed drawing time, with swaps that either wait
-// for the next refresh of a display or return at once.
-class SimulatedDisplay : public FrameClock {
-  public:
-    SimulatedDisplay(double refreshRate, bool swapsWait, double drawSeconds)
-        : refresh_(refreshRate), swapsWait_(swapsWait), draw_(drawSeconds) {}
-    // Every `every`-th frame takes `extra` seconds longer to draw (a busy
-    // machine, a garbage-collecting neighbour).
-    void addHiccups(int every, double extra) {
-        hiccupEvery_ = every;
-        hiccup_ = extra;
-    }
-
-    double now() override { return now_; }
+// A clock whose frames take a fixed drawing time (every `hiccupEvery`-th one
+// 40 ms longer: a busy machine), with swaps that either wait for the next
+// refresh of a display or return at once.
+struct SimulatedDisplay : FrameClock {
+    SimulatedDisplay(double refresh, bool swapsWait, double draw, int hiccupEvery = 0)
+        : refresh(refresh), swapsWait(swapsWait), draw(draw), hiccupEvery(hiccupEvery) {}
+    double now() override { return time; }
     void sleepUntil(double seconds) override {
-        now_ = std::max(now_, seconds);
+        time = std::max(time, seconds);
         ++sleeps;
     }
-    // Draw a frame and swap it.
-    void presentFrame() {
-        now_ += draw_;
-        if (hiccupEvery_ > 0 && ++frames_ % hiccupEvery_ == 0) now_ += hiccup_;
-        if (swapsWait_) {
-            const double period = 1.0 / refresh_;
-            now_ = (static_cast<long long>(now_ / period) + 1) * period;
-        }
+    void presentFrame() {  // draw a frame and swap it
+        time += draw;
+        if (hiccupEvery > 0 && ++frames % hiccupEvery == 0) time += 0.040;
+        if (swapsWait) time = (static_cast<long long>(time * refresh) + 1) / refresh;
     }
 
+    double refresh;
+    bool swapsWait;
+    double draw;
+    int hiccupEvery;
+    double time = 0;
+    long frames = 0;
     int sleeps = 0;
-
-  private:
-    double refresh_;
-    bool swapsWait_;
-    double draw_;
-    double now_ = 0;
-    int hiccupEvery_ = 0;
-    double hiccup_ = 0;
-    long frames_ = 0;
 };
 
-// Runs the loop for `seconds` of simulated time and returns update steps per
-// second, counted the way the game counts them.
+// Runs the loop for `seconds` of simulated time; update steps per second,
+// counted the way the game counts them.
 double stepsPerSecond(SimulatedDisplay& display, FramePacer& pacer, double seconds) {
     float accumulator = 1.0f;
     long steps = 0;
     const double start = display.now();
     while (display.now() - start < seconds) {
-        const float step = static_cast<float>(pacer.rate() / 90.0);
-        while (accumulator > 0) {
+        for (const float step = static_cast<float>(pacer.rate() / 90.0); accumulator > 0; ++steps) {
             accumulator -= step;
-            ++steps;
         }
         accumulator += 1.0f;  // the frame drawn
         display.presentFrame();
@@ -73,32 +57,31 @@ double stepsPerSecond(SimulatedDisplay& display, FramePacer& pacer, double secon
 TEST(FramePacer, EveryDisplayAndScheduleRunsTheGameAtNinetyStepsASecond) {
     struct Case {
         const char* what;
-        double displayRate;
-        bool swapsWait;
-        double drawSeconds;
-        double fallbackRate;
-        int hiccupEvery;  // a 40 ms hiccup every this many frames (0: none)
+        double displayRate;  // what the display reports, 0 when unknown
+        bool swapsWait;      // what its swaps really do
+        bool synchronised;   // what the pacer is told about them
+        double drawSeconds, fallbackRate;
+        int hiccupEvery;
     };
     const Case cases[] = {
-        {"60 Hz, swaps pace the loop", 60, true, 0.002, 75, 0},
-        {"144 Hz, swaps pace the loop", 144, true, 0.002, 75, 0},
-        {"144 Hz panel drawn in 9 ms: every other refresh", 144, true, 0.009, 75, 0},
-        // A virtual display: the swap interval "works", the rate reads 60,
-        // yet frames come as fast as they are drawn.
-        {"60 Hz virtual display", 60, false, 0.0015, 75, 0},
-        {"no swap control and no known rate", 0, false, 0.001, 75, 0},
-        {"no swap control, 75 asked, 20 ms frames: 50 come", 0, false, 0.020, 75, 0},
-        {"144 Hz virtual display, 9 ms frames with hiccups", 144, false, 0.009, 75, 25},
-        {"a rate far above what the machine can draw", 0, false, 0.004, 1000, 0},
+        {"60 Hz, swaps pace the loop", 60, true, true, 0.002, 75, 0},
+        {"144 Hz, swaps pace the loop", 144, true, true, 0.002, 75, 0},
+        {"144 Hz panel drawn in 9 ms: every other refresh", 144, true, true, 0.009, 75, 0},
+        // The swap interval "works" and the rate reads 60, yet frames come as
+        // fast as they are drawn: each is held back to its refresh.
+        {"60 Hz virtual display", 60, false, true, 0.0015, 75, 0},
+        {"no swap control and no known rate", 0, false, false, 0.001, 75, 0},
+        {"no swap control, 75 asked, 20 ms frames: 50 come", 0, false, false, 0.020, 75, 0},
+        {"144 Hz without swap control, 9 ms frames with hiccups", 144, false, false, 0.009, 75, 25},
+        {"a rate far above what the machine can draw", 0, false, false, 0.004, 1000, 0},
     };
     for (const Case& c : cases) {
-        SimulatedDisplay display(c.displayRate, c.swapsWait, c.drawSeconds);
-        if (c.hiccupEvery > 0) display.addHiccups(c.hiccupEvery, 0.040);
-        FramePacer pacer(display, c.displayRate, c.swapsWait, c.fallbackRate);
+        SimulatedDisplay display(c.displayRate, c.swapsWait, c.drawSeconds, c.hiccupEvery);
+        FramePacer pacer(display, c.displayRate, c.synchronised, c.fallbackRate);
         EXPECT_NEAR(stepsPerSecond(display, pacer, 30), 90.0, 0.9) << c.what;
-        EXPECT_EQ(pacer.pacing(), !c.swapsWait) << c.what;
+        EXPECT_EQ(pacer.pacing(), !c.synchronised) << c.what;
         // Swaps that wait pace the loop themselves; frames drawn far quicker
-        // than the rate with swaps that do not wait are paced by sleeping.
+        // than the rate, with swaps that do not wait, are held back by sleeping.
         if (c.swapsWait) {
             EXPECT_EQ(display.sleeps, 0) << c.what;
         }

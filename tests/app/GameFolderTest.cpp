@@ -11,22 +11,14 @@
 
 namespace fs = std::filesystem;
 
-namespace {
-
-void makeData(const fs::path& folder) {
-    fs::create_directories(folder / "data" / "map");
-    std::ofstream(folder / "data" / "map" / "test.map") << "map";
-}
-
-}  // namespace
-
 TEST(GameFolder, TheCurrentFolderThenBesideTheProgramThenThePrefixShareFolder) {
     ScratchFolder scratch("gamefolder");
     scratch.enter();
     const fs::path root = fs::current_path();
-    fs::create_directories("prefix/bin");
-    fs::create_directories("portable");
-    fs::create_directories("nowhere/bin");
+    auto makeData = [](const fs::path& folder) {
+        fs::create_directories(folder / "data/map");
+        std::ofstream(folder / "data/map/test.map") << "map";
+    };
     setenv("XDG_CONFIG_HOME", (root / "config").c_str(), 1);
 
     // Nothing anywhere: the current folder, as before.
@@ -51,8 +43,6 @@ TEST(GameFolder, TheCurrentFolderThenBesideTheProgramThenThePrefixShareFolder) {
 
     // Data in the current folder wins over all.
     makeData(root);
-    found = findGameFolder((root / "prefix/bin/").string());
-    EXPECT_EQ(found.root, ".");
-    EXPECT_FALSE(found.installed);
+    EXPECT_EQ(findGameFolder((root / "prefix/bin/").string()).root, ".");
     unsetenv("XDG_CONFIG_HOME");
 }

@@ -1,8 +1,12 @@
-// The fixed-step update through InitGame, with the game's own objects:
-// start-up, room-change fades, freezes and the music they hold, what a step
-// holds back, and doors and rock around the player.
+// The fixed-step update through InitGame on rooms of the test's own: the
+// "READY" hold, room-change fades, freezes and the music they hold, the
+// flashlight, the pause, and the game over with its restart.
 #include <gtest/gtest.h>
 
+#include <string>
+#include <vector>
+
+#include "audio/AudioEventLog.h"
 #include "audio/NullAudioBackend.h"
 #include "game/Game.h"
 #include "input/ScriptInput.h"
@@ -13,151 +17,134 @@
 
 namespace {
 
-// A working folder whose data/ holds the real pictures and sounds and a map
-// of the test's own.
 class GameFlow : public ::testing::Test {
   protected:
     void SetUp() override {
         REQUIRE_GENERATED_DATA();
-        folder_ = std::make_unique<ScratchFolder>("game");
-        folder_->linkData(true);
-        folder_->enter();
+        folder_.linkData(true);
+        folder_.enter();
     }
     void TearDown() override {
         if (started_) shutdownGame(game);
-        folder_.reset();
     }
-    // Starts the game on the rooms; the controls come from a script when one
-    // is given (its first run covers the start-up poll).
-    void start(std::vector<TestRoom> rooms, const char* script = nullptr) {
+    // Starts on the rooms with the controls of the script.
+    void start(const char* script = "1 -\n",
+               std::vector<TestRoom> rooms = {floorRoom("first.sec")}) {
         writeTestRooms("data/map", rooms);
-        GameServices services = headlessServices(input_, 1);
-        if (script) {
-            ASSERT_TRUE(script_.parse(script, nullptr));
-            services.input = &script_;
-        }
-        ASSERT_TRUE(InitGame(game, services));
+        ASSERT_TRUE(script_.parse(script, nullptr));
+        ASSERT_TRUE(InitGame(game, headlessServices(script_, 1)));
         started_ = true;
     }
     // Update steps (a headless frame owes exactly one each).
     void step(int count = 1) {
         for (int i = 0; i < count; ++i) {
             game.timeAccumulator = 0.5f;
-            updateGame(game);
+            ASSERT_TRUE(updateGame(game));
         }
     }
-    // Draws a frame half way between the last two steps; where the camera
-    // was drawn.
+    // Frames as the game loop runs them.
+    void frames(int count) {
+        for (int i = 0; i < count; ++i) {
+            ASSERT_TRUE(updateGame(game));
+            advanceFrameClock(game);
+            ASSERT_TRUE(drawFrame(game));
+        }
+    }
+    // Starts and runs past "READY" and the opening fade.
+    void startPlaying(const char* script = "1 -\n",
+                      std::vector<TestRoom> rooms = {floorRoom("first.sec")}) {
+        start(script, rooms);
+        if (HasFatalFailure()) return;
+        world().freezeTimer = 0;
+        step(90);
+    }
+    // Draws a frame half way between the last two steps; where the camera was drawn.
     Vector3 drawHalfWay() {
         game.timeAccumulator = -0.5f;  // the frame drawn owes one more: 0.5
         advanceFrameClock(game);
         EXPECT_TRUE(drawFrame(game));
         return world().drawCamera;
     }
+    // The music's starts ("music FILE VOLUME"), stops and pauses since the last call.
+    std::vector<std::string> takeMusic() {
+        std::vector<std::string> music;
+        AudioEventLog& log = game.recordedAudio->log();
+        for (std::size_t i = 0; i < log.size(); ++i) {
+            const AudioEvent& e = log.at(i);
+            if (e.kind == AudioEventKind::MusicStart) {
+                music.push_back("music " + std::string(e.name) + " " + std::to_string(e.volume));
+            }
+            if (e.kind == AudioEventKind::MusicStop) music.push_back("stop");
+            if (e.kind == AudioEventKind::Pause) music.push_back("pause");
+            if (e.kind == AudioEventKind::Resume) music.push_back("resume");
+        }
+        log.clear();
+        return music;
+    }
     World& world() { return *game.world; }
     Player& player() { return *game.player; }
 
-    // The game running: past "READY", the gearboy appeared, the opening
-    // fade over.
-    void skipReady() {
-        world().freezeTimer = 0;
-        step(90);
-    }
-
     GameState game;
-    NullInput input_;
     ScriptInput script_;
-    std::unique_ptr<ScratchFolder> folder_;
+    ScratchFolder folder_{"game"};
     bool started_ = false;
 };
 
 }  // namespace
 
-TEST_F(GameFlow, StartUpWarmsUpAndHoldsReadyForFourSecondsOfSteps) {
-    start({floorRoom("first.sec", 0)});
-    EXPECT_EQ(world().freezeTimer, kReadyFreezeSteps);
+TEST_F(GameFlow, ReadyHoldsForItsStepsNotFramesAndOnlyAFreezeThatAsksRestartsTheMusic) {
+    start();
     EXPECT_TRUE(game.readyShown);
-    EXPECT_EQ(player().appearTimer, 30);
-    // Placed 30 above the stored start (y 20), the gearboy has fallen during
-    // the warm-up and stands on the floor, whose top is at 15.
-    EXPECT_TRUE(player().onGround);
-    EXPECT_LT(player().position.y, 50);
-    EXPECT_EQ(world().musicTrack, 0);
-    const AudioEventLog& log = game.recordedAudio->log();
-    ASSERT_GE(log.size(), 1u);
-    EXPECT_STREQ(log.at(log.size() - 1).name, "data\\sound\\music_fernvale.ogg");
-    EXPECT_EQ(log.at(log.size() - 1).volume, 50);
+    EXPECT_TRUE(player().onGround) << "the warm-up lets the gearboy fall onto the floor";
 
-    // The freeze counts update steps, not frames: a frame on a fast display
-    // that owes no step leaves it where it was.
-    game.updateStep = 1.6f;  // 144 Hz
+    // A frame on a 144 Hz display that owes no step leaves the hold where it was.
+    game.updateStep = 1.6f;
     game.timeAccumulator = -0.5f;
     updateGame(game);
     EXPECT_EQ(world().freezeTimer, kReadyFreezeSteps);
     step(kReadyFreezeSteps - 1);
-    EXPECT_EQ(world().freezeTimer, 1);
     EXPECT_TRUE(game.readyShown);
-    const std::size_t sounds = log.size();
+    takeMusic();
     step();
-    EXPECT_EQ(world().freezeTimer, 0);
     EXPECT_FALSE(game.readyShown);
-    step(5);
-    EXPECT_EQ(log.size(), sounds);  // the music was not restarted
+    EXPECT_EQ(takeMusic(), std::vector<std::string>{}) << "the music was not restarted";
 
     // The item fanfare's freeze asks for the music back, at the table's volume.
     world().freezeTimer = kFanfareFreezeSteps;
     world().resumeMusic = true;
     step(kFanfareFreezeSteps);
-    ASSERT_GT(log.size(), sounds);
-    EXPECT_STREQ(log.at(log.size() - 1).name, "data\\sound\\music_fernvale.ogg");
-    EXPECT_EQ(log.at(log.size() - 1).volume, 60);
+    EXPECT_EQ(takeMusic(),
+              (std::vector<std::string>{"stop", "music data\\sound\\music_fernvale.ogg 60"}));
 }
 
-TEST_F(GameFlow, LeavingARoomHoldsTwentyOneStepsAndSwitchesOnTheTwentySecond) {
+TEST_F(GameFlow, LeavingARoomHoldsTwentyOneStepsSwitchesOnTheNextAndOpensTheEntryDoor) {
     // The second room has a door three tiles high two columns in.
     TestRoom second = floorRoom("second.sec", 1);
     for (int line = 11; line <= 13; ++line) second.solid[line] = "..D";
-    start({floorRoom("first.sec", 0), second});
-    skipReady();
-    ASSERT_FALSE(game.fading);
-    EXPECT_TRUE(game.fadeOverlayEnabled);
+    startPlaying("1 -\n", {floorRoom("first.sec", 0), second});
+    EXPECT_TRUE(game.fadeOverlayEnabled) << "the opening fade is over";
 
     player().setPosition(321, 40, 0);
     step();  // the exit is seen at the end of this step
     EXPECT_TRUE(game.fading);
-    EXPECT_EQ(game.fadeLevel, 85);
-    EXPECT_EQ(game.fadeDelta, -4);
     const Vector3 held = world().camera;
-    for (int i = 1; i <= 21; ++i) {
-        step();
-        EXPECT_EQ(game.fadeLevel, 85 - 4 * i);
-        EXPECT_EQ(world().section().name, "first.sec");
-    }
+    step(21);
+    EXPECT_EQ(world().section().name, "first.sec");
     EXPECT_FLOAT_EQ(world().camera.x, held.x);  // nothing moved
     step();
-    EXPECT_EQ(game.fadeLevel, -3);
-    EXPECT_EQ(game.fadeDelta, 4);
     EXPECT_EQ(world().section().name, "second.sec");
     EXPECT_FLOAT_EQ(player().position.x, 5);
-    EXPECT_FALSE(game.roomChangePending);
-    // Arriving beside a door opens it, to close once the player walks away.
     ASSERT_EQ(world().blocks.size(), 3u);
     for (const BlockRecord& b : world().blocks) {
         EXPECT_EQ(b.timer, 1) << "door tile at row " << b.row;
         EXPECT_TRUE(b.autoClose);
     }
-    // The fade-in runs 23 steps while the game plays.
-    step(22);
-    EXPECT_TRUE(game.fading);
-    step();
-    EXPECT_EQ(game.fadeLevel, 89);
-    EXPECT_FALSE(game.fading);
+    step(23);
+    EXPECT_FALSE(game.fading) << "the fade-in runs 23 steps";
 }
 
 TEST_F(GameFlow, TheFlashlightEasesAFifthOfTheWayAFrameAndJumpsOnReset) {
-    start({floorRoom("first.sec", 0)});
-    world().freezeTimer = 0;
-    step();
+    startPlaying();
     world().drawCamera.x -= 80;  // the aim is now half a view further right
     const float before = game.lightOffsetX;
     step();
@@ -166,46 +153,38 @@ TEST_F(GameFlow, TheFlashlightEasesAFifthOfTheWayAFrameAndJumpsOnReset) {
     world().resetFlashlight = true;
     step();
     EXPECT_NEAR(game.lightOffsetX, (player().position.x - world().drawCamera.x) / 160, 1e-5);
-    EXPECT_FALSE(world().resetFlashlight);
+    EXPECT_FALSE(world().resetFlashlight) << "a reset is done once";
 }
 
 TEST_F(GameFlow, ADoorWaitsOpenWhileThePlayerStandsInIt) {
-    // A three-tile door in column 18 of the first room; the gearboy stops in
-    // the doorway after shooting it open.
+    // A three-tile door in column 18, shot open; the gearboy stops in the doorway.
     TestRoom first = floorRoom("first.sec", 0);
     for (int line = 11; line <= 13; ++line) first.solid[line] = "..................D.";
-    start({first, floorRoom("second.sec", 1)});
-    skipReady();
+    startPlaying("1 -\n", {first, floorRoom("second.sec", 1)});
     BoundingBox shot;
     shot.set(makeVector3(18 * 16 + 8, 24, 0), makeVector3(0, 0, 0), 4, 4);
     world().boxHitsTiles(shot, kWeaponHit);
     step(40);
-    ASSERT_EQ(world().tileAt(kSolidLayer, 18, 1), 0);  // open
+    ASSERT_EQ(world().tileAt(kSolidLayer, 18, 1), 0);
     player().setPosition(18 * 16 + 7, player().position.y, 0);
     const Vector3 inDoorway = player().position;
 
-    // Long past the time the door would close.
-    step(400);
+    step(400);  // long past the time the door would close
     EXPECT_NEAR(player().position.x, inDoorway.x, 0.01);
     EXPECT_NEAR(player().position.y, inDoorway.y, 0.01);  // not pushed up through the rock
     EXPECT_EQ(world().tileAt(kSolidLayer, 18, 1), 0);
-    EXPECT_EQ(world().section().name, "first.sec");
 
-    // Once the player has stepped out, the door shuts.
-    player().setPosition(100, inDoorway.y, 0);
+    player().setPosition(100, inDoorway.y, 0);  // stepped out: the door shuts
     step(40);
     EXPECT_EQ(world().tileAt(kSolidLayer, 18, 1), kDoorTile);
-    EXPECT_EQ(world().tileAt(kSolidLayer, 18, 3), kDoorTile);
 }
 
 TEST_F(GameFlow, AGearboyInsideRockStaysPutRatherThanRisingThroughIt) {
-    // A solid column 6 tiles high; the gearboy finds itself inside it (a
-    // block appearing around it). Sliding it out would carry it up through
-    // the whole column.
+    // A solid column 6 tiles high, with the gearboy inside it (as when a block
+    // appears around it): sliding it out would carry it up the whole column.
     TestRoom first = floorRoom("first.sec", 0);
     for (int row = 8; row <= 13; ++row) first.solid[row] = "..........#.........";
-    start({first});
-    skipReady();
+    startPlaying("1 -\n", {first});
     player().setPosition(168, 60, 0);
     step(30);
     EXPECT_NEAR(player().position.y, 60, 0.01);
@@ -213,45 +192,27 @@ TEST_F(GameFlow, AGearboyInsideRockStaysPutRatherThanRisingThroughIt) {
 }
 
 TEST_F(GameFlow, CurlingIntoABallUnderTheTopEdgeStaysInTheRoom) {
-    // A ledge on row 13, just under the top edge of the lower room, with a
-    // room above. The curled ball sits 8 units higher than the standing
-    // figure, which would put it over the edge.
+    // A ledge just under the top edge of the lower room, a room above: the
+    // curled ball sits 8 units higher than the standing figure.
     TestRoom low = floorRoom("low.sec", 0);
     low.solid[1] = "...########.........";
-    TestRoom high = floorRoom("high.sec", 0);
-    high.gridY = 1;
-    start({low, high}, "1 -\n200 D\n");
-    skipReady();
+    TestRoom high = floorRoom("high.sec", 0, 1);
+    startPlaying("1 -\n200 D\n", {low, high});
     player().form = kVanta;
     player().hasBall = true;
     player().setPosition(100, 16 * 13 + 15 + 16, 0);  // feet on the ledge, y 239
     for (int i = 0; i < 60 && !game.fading; ++i) step();
     EXPECT_TRUE(player().ball);
     EXPECT_FALSE(game.fading);
-    EXPECT_EQ(world().section().name, "low.sec");
     EXPECT_LT(player().position.y, 240);
 }
 
-TEST_F(GameFlow, ADeadPlayerStopsTheGame) {
-    start({floorRoom("first.sec", 0)});
-    skipReady();
-    player().setPosition(100, 150, 0);  // in the air
-    player().health = 0;
-    step(10);
-    EXPECT_FLOAT_EQ(player().position.y, 150);
-    player().health = 1;
-    step();
-    EXPECT_LT(player().position.y, 150);
-}
-
 TEST_F(GameFlow, AFreezeHoldsThePlayerAndIsDrawnAsItIsNotBlended) {
-    start({floorRoom("first.sec", 0)});
-    skipReady();
+    startPlaying();
     world().freezeTimer = 50;
-    player().setPosition(100, 150, 0);
+    player().setPosition(100, 150, 0);  // in the air
     step(10);
     EXPECT_FLOAT_EQ(player().position.y, 150);
-    EXPECT_EQ(world().freezeTimer, 40);
 
     // The camera stands for everything drawn with the step blend.
     world().camera = makeVector3(200, 150, 0);
@@ -263,4 +224,54 @@ TEST_F(GameFlow, AFreezeHoldsThePlayerAndIsDrawnAsItIsNotBlended) {
     game.fading = true;
     game.fadeDelta = -4;
     EXPECT_FLOAT_EQ(drawHalfWay().y, 150);
+}
+
+TEST_F(GameFlow, OnlyAFirePressAfterGameOverStartsAgainFromTheFirstRoom) {
+    // Walk off; fire held through the death and "GAME OVER", released, pressed.
+    start("1 -\n90 R\n300 F\n500 -\n1 F\n");
+    const Vector3 startAt = player().position;
+    world().freezeTimer = 0;
+    step(90);
+    ASSERT_NE(player().position.x, startAt.x);
+    player().health = 0;
+    const float deadX = player().position.x;
+    step(kGameOverSteps - 1);
+    EXPECT_FALSE(game.gameOver);
+    step();
+    EXPECT_TRUE(game.gameOver) << "three seconds after the death";
+    EXPECT_EQ(player().position.x, deadX) << "the game stands still";
+
+    // The press held from before does not count, and nothing happens without one.
+    step(800 - kGameOverSteps);
+    EXPECT_TRUE(game.gameOver);
+    takeMusic();
+    const long before = game.steps;
+    step();  // pressed: a new game
+    EXPECT_FALSE(game.gameOver);
+    EXPECT_EQ(game.steps, before + 1) << "the step count runs on";
+    EXPECT_EQ(world().currentSection, 0);
+    EXPECT_EQ(player().health, 99);
+    EXPECT_FLOAT_EQ(player().position.x, startAt.x);
+    EXPECT_FLOAT_EQ(player().position.y, startAt.y);
+    EXPECT_TRUE(game.readyShown);
+    EXPECT_EQ(takeMusic(),
+              (std::vector<std::string>{"stop", "music data\\sound\\music_fernvale.ogg 50"}));
+}
+
+TEST_F(GameFlow, APauseHoldsTheStepsAndTheSoundUntilResumed) {
+    startPlaying("1 -\n90 -\n400 R\n");
+    step(30);
+    const long before = game.steps;
+    takeMusic();
+    advanceFrameClock(game);  // a frame drawn: the next update owes a step
+    setPaused(game, true);    // P comes before that update
+    setPaused(game, true);    // asked twice: one pause
+    frames(200);
+    EXPECT_EQ(game.steps, before);
+    EXPECT_EQ(takeMusic(), std::vector<std::string>{"pause"});
+
+    setPaused(game, false);
+    EXPECT_EQ(takeMusic(), std::vector<std::string>{"resume"});
+    frames(30);
+    EXPECT_NEAR(game.steps, before + 30, 1) << "a frame a step again, no backlog from the pause";
 }

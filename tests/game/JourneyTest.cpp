@@ -19,53 +19,40 @@
 
 namespace {
 
-const std::string kJourney = std::string(QUASARINE_SOURCE_DIR) + "/tests/journey/journey.txt";
-
-// What one run went through, step by step.
-struct Journey {
+// What one run went through, frame by frame.
+struct Played {
     std::vector<std::string> rooms;  // each room once per visit, in order
     std::set<int> tracks;            // every music track that played
     std::string tookBallIn, becameVantaIn, drainedIn, bridgeDownIn;
     long bossMusicStep = 0, steps = 0;
     int health = 0;
-    std::vector<std::string> states;  // a trace line a frame, without the frame number
+    std::vector<std::string> states;  // a trace line a frame, from the step on, without sounds
     std::string sounds;               // every sound asked for, in order
 };
 
-// The trace line of the frame just run, split into the state (from the step
-// on) and the sounds it asked for.
-void traceOf(const GameState& game, std::string& state, std::string& sounds) {
-    std::FILE* line = std::tmpfile();
-    writeTraceLine(line, 0, game);
-    std::rewind(line);
-    char buffer[16384] = {};
-    const std::size_t n = std::fread(buffer, 1, sizeof buffer - 1, line);
-    std::fclose(line);
-    const std::string text(buffer, n);
-    const std::size_t step = text.find("\"step\""), audio = text.find(",\"audio\":[");
-    state = text.substr(step, audio - step);
-    sounds = text.substr(audio + 10, text.rfind(']') - audio - 10);
+void noteFirst(std::string& where, bool happened, const std::string& room) {
+    if (happened && where.empty()) where = room;
 }
 
-// Plays the journey: headless (a step a frame) or as a window at `hz`.
-Journey play(bool headless, double hz) {
-    Journey seen;
-    ScriptInput script;
+// Plays the journey to its end: headless (a step a frame) when `hz` is 0,
+// else in a window at `hz`.
+Played play(double hz) {
+    Played seen;
+    ScriptInput input;
     std::string error;
-    if (!script.load(kJourney, &error)) {
+    if (!input.load(std::string(QUASARINE_SOURCE_DIR) + "/tests/journey/journey.txt", &error)) {
         ADD_FAILURE() << error;
         return seen;
     }
     GameState game;
-    GameServices services = headlessServices(script, script.seed());
-    services.headless = headless;
+    GameServices services = headlessServices(input, input.seed());
+    services.headless = hz == 0;
     services.frameRate = hz;
     if (!InitGame(game, services)) {
         ADD_FAILURE() << "the game did not start";
         return seen;
     }
-    const long totalSteps = script.length();
-    while (game.steps < totalSteps) {
+    while (game.steps < input.length()) {
         if (!updateGame(game)) break;
         advanceFrameClock(game);
         if (!drawFrame(game)) break;
@@ -74,14 +61,22 @@ Journey play(bool headless, double hz) {
         const std::string room = world.section().name;
         if (seen.rooms.empty() || seen.rooms.back() != room) seen.rooms.push_back(room);
         if (world.musicTrack >= 0) seen.tracks.insert(world.musicTrack);
-        if (player.hasBall && seen.tookBallIn.empty()) seen.tookBallIn = room;
-        if (player.form == kVanta && seen.becameVantaIn.empty()) seen.becameVantaIn = room;
-        if (world.waterDrained && seen.drainedIn.empty()) seen.drainedIn = room;
-        if (world.crushStage == 4 && seen.bridgeDownIn.empty()) seen.bridgeDownIn = room;
+        noteFirst(seen.tookBallIn, player.hasBall, room);
+        noteFirst(seen.becameVantaIn, player.form == kVanta, room);
+        noteFirst(seen.drainedIn, world.waterDrained, room);
+        noteFirst(seen.bridgeDownIn, world.crushStage == 4, room);
         if (world.bossMusicStarted && seen.bossMusicStep == 0) seen.bossMusicStep = game.steps;
-        std::string state, sounds;
-        traceOf(game, state, sounds);
-        seen.states.push_back(state);
+
+        // The frame's trace line, split into the state and the sounds.
+        std::FILE* file = std::tmpfile();
+        writeTraceLine(file, 0, game);
+        std::rewind(file);
+        char buffer[16384] = {};
+        const std::string line(buffer, std::fread(buffer, 1, sizeof buffer - 1, file));
+        std::fclose(file);
+        const std::size_t at = line.find("\"step\""), audio = line.find(",\"audio\":[");
+        seen.states.push_back(line.substr(at, audio - at));
+        const std::string sounds = line.substr(audio + 10, line.rfind(']') - audio - 10);
         if (!sounds.empty()) seen.sounds += (seen.sounds.empty() ? "" : ",") + sounds;
     }
     seen.steps = game.steps;
@@ -95,7 +90,7 @@ Journey play(bool headless, double hz) {
 TEST(Journey, CrossesTheWholeWorldToTheDragon) {
     REQUIRE_GENERATED_DATA();
     ScratchFolder folder("journey", ScratchFolder::kGameFolder);
-    const Journey seen = play(true, 90);
+    const Played seen = play(0);
 
     const std::vector<std::string> order = {
         "starting_room.sec",       "ruins_hall.sec",           "gearboy_vert.sec",
@@ -118,23 +113,19 @@ TEST(Journey, CrossesTheWholeWorldToTheDragon) {
 TEST(Journey, PlaysTheSameInAWindowAt60Hz) {
     REQUIRE_GENERATED_DATA();
     ScratchFolder folder("journey-window", ScratchFolder::kGameFolder);
-    const Journey headless = play(true, 90);
-    const Journey window = play(false, 60);
-    // The window ends on the frame that ran the script's last step, which may
-    // run one step past it.
+    const Played headless = play(0);
+    const Played window = play(60);
+    // The window's last frame may run one step past the script.
     ASSERT_GE(window.steps, headless.steps);
     ASSERT_LE(window.steps, headless.steps + 1);
     EXPECT_EQ(window.rooms, headless.rooms);
+    ASSERT_LT(window.states.size(), headless.states.size()) << "two steps a frame in three";
     EXPECT_EQ(window.sounds, headless.sounds);
-    // Two steps a frame in three: each frame shows the state of the step it
-    // ended on, exactly as the headless run had it after that step.
-    ASSERT_LT(window.states.size(), headless.states.size());
-    std::size_t frame = 0;
+    // Each frame shows the state of the step it ended on, exactly as the
+    // headless run (a step a frame) had it after that step.
     for (const std::string& state : window.states) {
-        const std::size_t at = state.find("\"step\":") + 7;
-        const long step = std::stol(state.substr(at));
+        const long step = std::stol(state.substr(state.find("\"step\":") + 7));
         if (step > headless.steps) break;
-        ASSERT_EQ(state, headless.states[step - 1]) << "frame " << frame << ", step " << step;
-        ++frame;
+        ASSERT_EQ(state, headless.states[step - 1]) << "step " << step;
     }
 }

@@ -15,12 +15,11 @@ trap 'rm -rf "$work"' EXIT
 cd "$work"
 if [ -n "$data" ] && [ -d "$data" ]; then ln -s "$(readlink -f "$data")" data; fi
 fail() { echo "FAIL: $*"; cat out.txt 2>/dev/null || true; exit 1; }
-xvfb() { xvfb-run -a -s "-screen 0 640x480x24" "$@"; }
-
+status=0
 case "$mode" in
 frames)
-  status=0
-  xvfb "$game" --windowed --no-boxes --frames 10 --screenshot shot.png >out.txt 2>&1 || status=$?
+  xvfb-run -a -s "-screen 0 640x480x24" "$game" --windowed --no-boxes --frames 10 \
+    --screenshot shot.png >out.txt 2>&1 || status=$?
   [ "$status" -eq 0 ] || fail "the game exited with $status"
   [ -s shot.png ] || fail "no screenshot"
   # PNG: width and height are the big-endian words at bytes 16 and 20.
@@ -33,10 +32,10 @@ escape)
   cat >drive.sh <<DRIVE
 "$game" --windowed --no-boxes >out.txt 2>&1 &
 pid=\$!
-# Wait until the window is up (start-up is slow under the sanitizers).
+# Once the window is up (start-up is slow under the sanitizers), press Escape
+# once a second (a press sent before the window has the focus is lost) until
+# the game ends, for at most 20 seconds.
 timeout 60 xdotool search --sync --onlyvisible --name Quasarine >/dev/null
-# Press Escape once a second (a press sent before the window has the
-# pointer and focus is lost) until the game ends, for at most 20 seconds.
 for i in \$(seq 20); do
   sleep 1
   kill -0 \$pid 2>/dev/null || break
@@ -46,12 +45,10 @@ for i in \$(seq 50); do kill -0 \$pid 2>/dev/null || break; sleep 0.1; done
 if kill -0 \$pid 2>/dev/null; then kill \$pid; echo "still running after Escape"; exit 1; fi
 wait \$pid
 DRIVE
-  status=0
-  xvfb bash drive.sh || status=$?
+  xvfb-run -a -s "-screen 0 640x480x24" bash drive.sh || status=$?
   [ "$status" -eq 0 ] || fail "Escape did not end the game cleanly (status $status)"
   ;;
 no-gl)
-  status=0
   SDL_VIDEODRIVER=dummy "$game" --windowed --no-boxes >out.txt 2>&1 || status=$?
   [ "$status" -ne 0 ] || fail "a start-up failure exited with 0"
   grep -q "ERROR: Window Creation Error." out.txt || fail "no failure report on stderr"

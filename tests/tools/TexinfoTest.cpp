@@ -8,14 +8,13 @@
 
 namespace {
 
-// The tool's output (stderr included) and exit status.
+// The tool's output (stderr included); `status` its exit status.
 std::string texinfo(const std::string& path, int& status) {
     std::string output;
     FILE* pipe = popen((std::string(QUASARINE_TEXINFO) + " " + path + " 2>&1").c_str(), "r");
-    if (!pipe) return output;
     char buffer[256];
-    while (std::fgets(buffer, sizeof buffer, pipe)) output += buffer;
-    status = pclose(pipe);
+    while (pipe && std::fgets(buffer, sizeof buffer, pipe)) output += buffer;
+    status = pipe ? pclose(pipe) : -1;
     return output;
 }
 
