@@ -85,7 +85,8 @@ TEST(Pictures, EveryPictureTheGameLoadsIsDrawnLegalAndLoads) {
         EXPECT_GE(shown, drawnFrames);
         // Cyan marks a wrap border for the sprite loader: only tiles may use it.
         if (drawnFrames > 0) {
-            for (const Rgba& p : drawSheet(*sheet).pixels()) ASSERT_FALSE(p == kWrapBorder);
+            const auto drawn = drawSheet(*sheet);
+            for (const Rgba& p : drawn.pixels()) ASSERT_FALSE(p == kWrapBorder);
         }
     }
 }
