@@ -23,10 +23,6 @@ struct Call {
     bool haveCorner = false;
     bool haveVertex = false;
 
-    // The centre relative to the draw camera, in world units (y up).
-    float worldX() const { return x - 160.0f; }
-    float worldY() const { return y - 120.0f; }
-
     // The sheet frame this sprite shows, for a sheet of the given size with
     // 32 x 32 frames.
     int frame(float sheetWidth, float sheetHeight) const {

@@ -45,13 +45,11 @@ class ScratchFolder {
     std::string file(const std::string& name) const { return path_ + "/" + name; }
 
     // See linkGeneratedData.
-    bool linkData(bool ownMap = false) { return hasData_ = linkGeneratedData(path_, ownMap); }
-    bool hasData() const { return hasData_; }
+    bool linkData(bool ownMap = false) { return linkGeneratedData(path_, ownMap); }
     // The working folder until destruction.
     void enter();
 
   private:
     std::string path_;
     std::string previous_;
-    bool hasData_ = false;
 };

@@ -109,13 +109,6 @@ void writeTestRooms(const std::string& folder, std::vector<TestRoom>& rooms) {
     writeBytes(folder + "/test.map", serializeMapFile(map));
 }
 
-std::string makeGameFolder(const std::string& name) {
-    const std::string folder = tempPath(name);
-    fs::remove_all(folder);
-    fs::create_directories(folder);
-    return linkGeneratedData(folder, true) ? folder : std::string();
-}
-
 void WorldFixture::build(std::vector<TestRoom> rooms) {
     writeTestRooms("rooms", rooms);
     ASSERT_TRUE(world->loadMap("rooms/test.map"));

@@ -47,11 +47,6 @@ TestRoom floorRoom(const std::string& name, int gridX = 0, int gridY = 0);
 // folder.
 void writeTestRooms(const std::string& folder, std::vector<TestRoom>& rooms);
 
-// Makes a fresh working folder for a whole game: data/ links to every entry
-// of the built data except map/, which is an empty folder for the test's own
-// rooms (see linkGeneratedData). Returns "" when the data is not built.
-std::string makeGameFolder(const std::string& name);
-
 // A headless game world: the real pictures (tile collision needs their frame
 // boxes), a recording sound system with the game's sounds, a Player and a
 // World, in a scratch working folder whose `data` is the generated data.
