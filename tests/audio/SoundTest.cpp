@@ -96,12 +96,14 @@ TEST(WavDecoder, RefusesMalformedFilesWithoutReadingPastThem) {
 }
 
 TEST(OggDecoder, IsChosenByContentsRefusesBrokenFilesAndKeepsWhatACutFileHolds) {
-    const PcmSound hiss = sineTone(44100, 1, 2 * 44100, 0, 0.3);
+    const PcmSound hiss = sineTone(44100, 2, 2 * 44100, 0, 0.3);
     const Bytes bytes = oggBytes(hiss);
     PcmSound out;
     ScratchFolder dir("ogg_decoder");
     writeBytes(dir.file("named_like_a.wav"), bytes);
     ASSERT_TRUE(loadSoundFile(dir.file("named_like_a.wav"), out, nullptr));
+    EXPECT_EQ(out.channels, 2);
+    EXPECT_EQ(out.rate, 44100);
     EXPECT_EQ(out.frames(), hiss.frames());
     for (std::size_t length : {0ul, 4ul, 27ul, 100ul, 1000ul}) {  // inside the headers
         EXPECT_FALSE(
