@@ -98,7 +98,8 @@ TEST(Journey, CrossesTheWholeWorldToTheDragon) {
         "fernvale_roll-under.sec", "fernvale_roll-corner.sec", "gearboyfeeling_passage.sec",
         "cave_gallery.sec",        "cave_descent.sec",         "cave_chimney.sec",
         "cave_burrow.sec",         "cave_crossing.sec",        "cave_gates.sec",
-        "cave_lowway.sec",         "cave_sentry.sec",          "bridge_and_under.sec",
+        "cave_lowway.sec",         "cave_sentry.sec",          "cave_doors.sec",
+        "cave_shaft.sec",          "cave_ridge.sec",           "bridge_and_under.sec",
         "dragon_fight_room.sec"};
     EXPECT_EQ(seen.rooms, order);
     EXPECT_EQ(seen.tookBallIn, "starting_room.sec");
