@@ -99,8 +99,9 @@ TEST(Journey, CrossesTheWholeWorldToTheDragon) {
         "cave_gallery.sec",        "cave_descent.sec",         "cave_chimney.sec",
         "cave_burrow.sec",         "cave_crossing.sec",        "cave_gates.sec",
         "cave_lowway.sec",         "cave_sentry.sec",          "cave_doors.sec",
-        "cave_shaft.sec",          "cave_ridge.sec",           "bridge_and_under.sec",
-        "dragon_fight_room.sec"};
+        "cave_shaft.sec",          "cave_ridge.sec",           "cave_climb.sec",
+        "cave_maze.sec",           "cave_well.sec",            "cave_swoops.sec",
+        "cave_overunder.sec",      "bridge_and_under.sec",     "dragon_fight_room.sec"};
     EXPECT_EQ(seen.rooms, order);
     EXPECT_EQ(seen.tookBallIn, "starting_room.sec");
     EXPECT_EQ(seen.becameVantaIn, "save_room1.sec");
