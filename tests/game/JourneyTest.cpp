@@ -102,8 +102,9 @@ TEST(Journey, CrossesTheWholeWorldToTheDragon) {
         "cave_shaft.sec",          "cave_ridge.sec",           "cave_climb.sec",
         "cave_maze.sec",           "cave_well.sec",            "cave_swoops.sec",
         "cave_overunder.sec",      "cave_rise.sec",            "cave_highrun.sec",
-        "cave_highgate.sec",       "cave_dropdown.sec",        "bridge_and_under.sec",
-        "dragon_fight_room.sec"};
+        "cave_highgate.sec",       "cave_dropdown.sec",        "cave_perch.sec",
+        "cave_burrowup.sec",       "cave_stepping.sec",        "cave_twodoors.sec",
+        "bridge_and_under.sec",    "dragon_fight_room.sec"};
     EXPECT_EQ(seen.rooms, order);
     EXPECT_EQ(seen.tookBallIn, "starting_room.sec");
     EXPECT_EQ(seen.becameVantaIn, "save_room1.sec");
