@@ -28,10 +28,10 @@ std::string lineAt(const std::string& text, int index) {
 
 // "word = Name, Name, ..." into six scancodes; false (and `keys` untouched)
 // unless there are exactly six, each a key SDL knows, no two alike.
-bool parseKeys(const std::string& line, SDL_Scancode (&keys)[6]) {
+bool parseKeys(const std::string& line, GameKeyCodes& keys) {
     const std::size_t equals = line.find('=');
     if (equals == std::string::npos) return false;
-    SDL_Scancode found[6];
+    GameKeyCodes found{};
     int count = 0;
     std::size_t start = equals + 1;
     for (;;) {
@@ -52,7 +52,7 @@ bool parseKeys(const std::string& line, SDL_Scancode (&keys)[6]) {
         start = comma + 1;
     }
     if (count != 6) return false;
-    for (int i = 0; i < 6; ++i) keys[i] = found[i];
+    keys = found;
     return true;
 }
 

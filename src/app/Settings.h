@@ -1,8 +1,8 @@
 #pragma once
 
-#include <SDL.h>
-
 #include <string>
+
+#include "input/SdlInput.h"
 
 // The settings of "config.txt", read positionally (the key words are not
 // compared):
@@ -19,8 +19,7 @@ struct Settings {
     int refreshRate = 75;
     bool textureFiltering = false;
     bool integerScaling = false;
-    SDL_Scancode keys[6] = {SDL_SCANCODE_RIGHT, SDL_SCANCODE_LEFT, SDL_SCANCODE_UP,
-                            SDL_SCANCODE_DOWN,  SDL_SCANCODE_Z,    SDL_SCANCODE_X};
+    GameKeyCodes keys = kDefaultGameKeys;
 };
 
 constexpr int kDefaultRefreshRate = 75;

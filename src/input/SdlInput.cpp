@@ -2,10 +2,6 @@
 
 namespace {
 
-// The default keys of the six actions, in GameKey order.
-const SDL_Scancode kDefaultKeys[] = {SDL_SCANCODE_RIGHT, SDL_SCANCODE_LEFT, SDL_SCANCODE_UP,
-                                     SDL_SCANCODE_DOWN,  SDL_SCANCODE_Z,    SDL_SCANCODE_X};
-
 // A third of the stick's throw steers; less is a resting thumb.
 constexpr int kStickDeadZone = 10923;
 
@@ -20,9 +16,8 @@ void controllerKeys(const ControllerState& state, bool held[6]) {
     held[static_cast<int>(GameKey::Fire)] = state.x || state.b;
 }
 
-SdlInput::SdlInput(const Uint8* keyboardState, const SDL_Scancode* keys)
-    : keyboard_(keyboardState ? keyboardState : SDL_GetKeyboardState(nullptr)) {
-    for (int i = 0; i < kKeyCount; ++i) keys_[i] = keys ? keys[i] : kDefaultKeys[i];
+SdlInput::SdlInput(const Uint8* keyboardState, const GameKeyCodes& keys)
+    : keyboard_(keyboardState ? keyboardState : SDL_GetKeyboardState(nullptr)), keys_(keys) {
     if (SDL_WasInit(SDL_INIT_GAMECONTROLLER) == 0) SDL_InitSubSystem(SDL_INIT_GAMECONTROLLER);
     // A controller plugged in already; the first plain joystick for the
     // joystick rules.

@@ -2,7 +2,16 @@
 
 #include <SDL.h>
 
+#include <array>
+
 #include "input/InputDevice.h"
+
+// The keys of right, left, up, down, jump and fire (GameKey order), by scancode.
+using GameKeyCodes = std::array<SDL_Scancode, 6>;
+// The arrows, Z and X, unless the player chooses others.
+inline constexpr GameKeyCodes kDefaultGameKeys = {SDL_SCANCODE_RIGHT, SDL_SCANCODE_LEFT,
+                                                  SDL_SCANCODE_UP,    SDL_SCANCODE_DOWN,
+                                                  SDL_SCANCODE_Z,     SDL_SCANCODE_X};
 
 // What a game controller (SDL's standard layout) holds in one poll.
 struct ControllerState {
@@ -26,8 +35,8 @@ class SdlInput : public InputDevice {
   public:
     // `keyboardState` is indexed by SDL scancode; by default SDL's own. Tests
     // pass an array of their own because pushed key events do not reach SDL's.
-    // `keys`: six scancodes in GameKey order, or null for the defaults.
-    explicit SdlInput(const Uint8* keyboardState = nullptr, const SDL_Scancode* keys = nullptr);
+    explicit SdlInput(const Uint8* keyboardState = nullptr,
+                      const GameKeyCodes& keys = kDefaultGameKeys);
     ~SdlInput() override;
     SdlInput(const SdlInput&) = delete;
     SdlInput& operator=(const SdlInput&) = delete;
@@ -48,7 +57,7 @@ class SdlInput : public InputDevice {
     static constexpr int kKeyCount = 6;
     void openController(int deviceIndex);
     const Uint8* keyboard_;
-    SDL_Scancode keys_[kKeyCount];
+    GameKeyCodes keys_;
     SDL_GameController* controller_ = nullptr;
     bool controllerHeld_[kKeyCount] = {};
     bool pressedSincePoll_[kKeyCount] = {};

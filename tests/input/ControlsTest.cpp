@@ -105,8 +105,8 @@ TEST_F(SdlControls, APlainStickAndThePlayersKeysDriveTheFlagsAndTapsAreNotLost) 
     ASSERT_GE(device, 0) << SDL_GetError();
     SDL_Joystick* stick = SDL_JoystickOpen(device);
     ASSERT_NE(stick, nullptr);
-    const SDL_Scancode keys[6] = {SDL_SCANCODE_D, SDL_SCANCODE_A,     SDL_SCANCODE_W,
-                                  SDL_SCANCODE_S, SDL_SCANCODE_SPACE, SDL_SCANCODE_LCTRL};
+    const GameKeyCodes keys = {SDL_SCANCODE_D, SDL_SCANCODE_A,     SDL_SCANCODE_W,
+                               SDL_SCANCODE_S, SDL_SCANCODE_SPACE, SDL_SCANCODE_LCTRL};
     SdlInput input(keyboard_, keys);
     Controls controls(input);
     ASSERT_TRUE(controls.isJoystickPresent());
