@@ -67,19 +67,7 @@ class GameFlow : public ::testing::Test {
     }
     // The music's starts ("music FILE VOLUME"), stops and pauses since the last call.
     std::vector<std::string> takeMusic() {
-        std::vector<std::string> music;
-        AudioEventLog& log = game.recordedAudio->log();
-        for (std::size_t i = 0; i < log.size(); ++i) {
-            const AudioEvent& e = log.at(i);
-            if (e.kind == AudioEventKind::MusicStart) {
-                music.push_back("music " + std::string(e.name) + " " + std::to_string(e.volume));
-            }
-            if (e.kind == AudioEventKind::MusicStop) music.push_back("stop");
-            if (e.kind == AudioEventKind::Pause) music.push_back("pause");
-            if (e.kind == AudioEventKind::Resume) music.push_back("resume");
-        }
-        log.clear();
-        return music;
+        return takeAudioEvents(game.recordedAudio->log(), /*withPlays=*/false);
     }
     World& world() { return *game.world; }
     Player& player() { return *game.player; }

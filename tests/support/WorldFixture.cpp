@@ -116,17 +116,29 @@ void WorldFixture::build(std::vector<TestRoom> rooms) {
     audio->log().clear();
 }
 
-std::vector<std::string> WorldFixture::takeAudio() {
+std::vector<std::string> takeAudioEvents(AudioEventLog& log, bool withPlays) {
     std::vector<std::string> events;
-    AudioEventLog& log = audio->log();
     for (std::size_t i = 0; i < log.size(); ++i) {
         const AudioEvent& e = log.at(i);
-        if (e.kind == AudioEventKind::Play) {
-            events.push_back("play " + std::string(e.name) + " " + std::to_string(e.volume));
-        } else if (e.kind == AudioEventKind::MusicStart) {
-            events.push_back("music " + std::string(e.name) + " " + std::to_string(e.volume));
-        } else {
-            events.push_back("stop");
+        switch (e.kind) {
+            case AudioEventKind::Play:
+                if (withPlays) {
+                    events.push_back("play " + std::string(e.name) + " " +
+                                     std::to_string(e.volume));
+                }
+                break;
+            case AudioEventKind::MusicStart:
+                events.push_back("music " + std::string(e.name) + " " + std::to_string(e.volume));
+                break;
+            case AudioEventKind::MusicStop:
+                events.push_back("stop");
+                break;
+            case AudioEventKind::Pause:
+                events.push_back("pause");
+                break;
+            case AudioEventKind::Resume:
+                events.push_back("resume");
+                break;
         }
     }
     log.clear();

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "audio/AudioEventLog.h"
 #include "audio/NullAudioBackend.h"
 #include "audio/SoundSystem.h"
 #include "gfx/Graphics.h"
@@ -47,6 +48,11 @@ TestRoom floorRoom(const std::string& name, int gridX = 0, int gridY = 0);
 // folder.
 void writeTestRooms(const std::string& folder, std::vector<TestRoom>& rooms);
 
+// What the log heard since it was last cleared, oldest first, and clears it:
+// "play NAME VOLUME" (unless `withPlays` is false), "music FILE VOLUME",
+// "stop", "pause", "resume".
+std::vector<std::string> takeAudioEvents(AudioEventLog& log, bool withPlays = true);
+
 // A headless game world: the real pictures (tile collision needs their frame
 // boxes), a recording sound system with the game's sounds, a Player and a
 // World, in a scratch working folder whose `data` is the generated data.
@@ -58,9 +64,8 @@ class WorldFixture : public ::testing::Test {
 
     // Writes the rooms (the first is section 0) and loads the map.
     void build(std::vector<TestRoom> rooms);
-    // Sound names played since the last call ("play NAME VOLUME", "music
-    // FILE VOLUME", "stop"), oldest first.
-    std::vector<std::string> takeAudio();
+    // The sound system's events since the last call (see takeAudioEvents).
+    std::vector<std::string> takeAudio() { return takeAudioEvents(audio->log()); }
     // Runs the World for some steps.
     void stepWorld(int steps);
 
