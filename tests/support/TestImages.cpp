@@ -1,9 +1,11 @@
 #include "support/TestImages.h"
 
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <fstream>
 #include <sstream>
+#include <string>
 
 Image makeImage(int width, int height, Color fill) {
     Image image;
@@ -46,7 +48,8 @@ std::string tempPath(const std::string& name) {
     std::string prefix = info ? std::string(info->test_suite_name()) + "_" + info->name() : "t";
     for (char& ch : prefix)
         if (ch == '/') ch = '_';
-    return ::testing::TempDir() + prefix + "_" + name;
+    // The process id keeps two suites run at once (two build folders) out of each other's files.
+    return ::testing::TempDir() + prefix + "_" + std::to_string(::getpid()) + "_" + name;
 }
 
 std::string writeTempTarga(const Image& image, const std::string& name, bool withAlpha) {
