@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <cstdlib>
 #include <fstream>
 #include <sstream>
 #include <string>
@@ -43,13 +44,32 @@ bool sameColor(Color a, Color b) {
     return a.r == b.r && a.g == b.g && a.b == b.b && a.a == b.a;
 }
 
+namespace {
+
+// The id of this run of the suite: the process id of the first process, which
+// the death tests' re-run children inherit through the environment, so parent
+// and child name the same files while two suites run at once (two build
+// folders) keep out of each other's.
+const std::string& runId() {
+    static const std::string id = [] {
+        if (!std::getenv("QUASARINE_TEST_RUN")) {
+            setenv("QUASARINE_TEST_RUN", std::to_string(::getpid()).c_str(), 1);
+        }
+        return std::string(std::getenv("QUASARINE_TEST_RUN"));
+    }();
+    return id;
+}
+// Taken at start-up, before any test can start a child.
+[[maybe_unused]] const std::string& kRunIdAtStart = runId();
+
+}  // namespace
+
 std::string tempPath(const std::string& name) {
     const ::testing::TestInfo* info = ::testing::UnitTest::GetInstance()->current_test_info();
     std::string prefix = info ? std::string(info->test_suite_name()) + "_" + info->name() : "t";
     for (char& ch : prefix)
         if (ch == '/') ch = '_';
-    // The process id keeps two suites run at once (two build folders) out of each other's files.
-    return ::testing::TempDir() + prefix + "_" + std::to_string(::getpid()) + "_" + name;
+    return ::testing::TempDir() + prefix + "_" + runId() + "_" + name;
 }
 
 std::string writeTempTarga(const Image& image, const std::string& name, bool withAlpha) {
