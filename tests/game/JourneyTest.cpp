@@ -95,6 +95,7 @@ TEST(Journey, CrossesTheWholeWorldToTheDragon) {
     const std::vector<std::string> order = {
         "starting_room.sec",        "ruins_colonnade.sec",        "ruins_stair.sec",
         "ruins_gallery.sec",        "ruins_descent.sec",          "ruins_court.sec",
+        "ruins_tower.sec",          "ruins_sunken.sec",           "ruins_longhall.sec",
         "ruins_hall.sec",           "gearboy_vert.sec",           "save_room1.sec",
         "gearboy_vert.sec",         "fernvale_vertical.sec",      "fernvale_roll-under.sec",
         "fernvale_roll-corner.sec", "gearboyfeeling_passage.sec", "cave_gallery.sec",
