@@ -93,18 +93,21 @@ TEST(Journey, CrossesTheWholeWorldToTheDragon) {
     const Played seen = play(0);
 
     const std::vector<std::string> order = {
-        "starting_room.sec",       "ruins_hall.sec",           "gearboy_vert.sec",
-        "save_room1.sec",          "gearboy_vert.sec",         "fernvale_vertical.sec",
-        "fernvale_roll-under.sec", "fernvale_roll-corner.sec", "gearboyfeeling_passage.sec",
-        "cave_gallery.sec",        "cave_descent.sec",         "cave_chimney.sec",
-        "cave_burrow.sec",         "cave_crossing.sec",        "cave_gates.sec",
-        "cave_lowway.sec",         "cave_sentry.sec",          "cave_doors.sec",
-        "cave_shaft.sec",          "cave_ridge.sec",           "cave_climb.sec",
-        "cave_maze.sec",           "cave_well.sec",            "cave_swoops.sec",
-        "cave_overunder.sec",      "cave_rise.sec",            "cave_highrun.sec",
-        "cave_highgate.sec",       "cave_dropdown.sec",        "cave_perch.sec",
-        "cave_burrowup.sec",       "cave_stepping.sec",        "cave_twodoors.sec",
-        "bridge_and_under.sec",    "dragon_fight_room.sec"};
+        "starting_room.sec",        "ruins_colonnade.sec",        "ruins_stair.sec",
+        "ruins_gallery.sec",        "ruins_descent.sec",          "ruins_court.sec",
+        "ruins_tower.sec",          "ruins_sunken.sec",           "ruins_longhall.sec",
+        "ruins_chasm.sec",          "ruins_hall.sec",             "gearboy_vert.sec",
+        "save_room1.sec",           "gearboy_vert.sec",           "fernvale_vertical.sec",
+        "fernvale_roll-under.sec",  "fernvale_roll-corner.sec",   "gearboyfeeling_passage.sec",
+        "cave_gallery.sec",         "cave_descent.sec",           "cave_chimney.sec",
+        "cave_burrow.sec",          "cave_crossing.sec",          "cave_gates.sec",
+        "cave_lowway.sec",          "cave_sentry.sec",            "cave_doors.sec",
+        "cave_shaft.sec",           "cave_ridge.sec",             "cave_climb.sec",
+        "cave_maze.sec",            "cave_well.sec",              "cave_swoops.sec",
+        "cave_overunder.sec",       "cave_rise.sec",              "cave_highrun.sec",
+        "cave_highgate.sec",        "cave_dropdown.sec",          "cave_perch.sec",
+        "cave_burrowup.sec",        "cave_stepping.sec",          "cave_twodoors.sec",
+        "bridge_and_under.sec",     "dragon_fight_room.sec"};
     EXPECT_EQ(seen.rooms, order);
     EXPECT_EQ(seen.tookBallIn, "starting_room.sec");
     EXPECT_EQ(seen.becameVantaIn, "save_room1.sec");
