@@ -98,15 +98,16 @@ TEST(Journey, CrossesTheWholeWorldToTheDragon) {
         "fernvale_roll-under.sec", "fernvale_roll-corner.sec", "gearboyfeeling_passage.sec",
         "mire_sinkhall.sec",       "mire_pit.sec",             "mire_twolevel.sec",
         "mire_well.sec",           "mire_rise.sec",            "mire_ledges.sec",
-        "mire_stones.sec",         "cave_gallery.sec",         "cave_descent.sec",
-        "cave_chimney.sec",        "cave_burrow.sec",          "cave_crossing.sec",
-        "cave_gates.sec",          "cave_lowway.sec",          "cave_sentry.sec",
-        "cave_doors.sec",          "cave_shaft.sec",           "cave_ridge.sec",
-        "cave_climb.sec",          "cave_maze.sec",            "cave_well.sec",
-        "cave_swoops.sec",         "cave_overunder.sec",       "cave_rise.sec",
-        "cave_highrun.sec",        "cave_highgate.sec",        "cave_dropdown.sec",
-        "cave_perch.sec",          "cave_burrowup.sec",        "cave_stepping.sec",
-        "cave_twodoors.sec",       "bridge_and_under.sec",     "dragon_fight_room.sec"};
+        "mire_stones.sec",         "mire_return.sec",          "cave_gallery.sec",
+        "cave_descent.sec",        "cave_chimney.sec",         "cave_burrow.sec",
+        "cave_crossing.sec",       "cave_gates.sec",           "cave_lowway.sec",
+        "cave_sentry.sec",         "cave_doors.sec",           "cave_shaft.sec",
+        "cave_ridge.sec",          "cave_climb.sec",           "cave_maze.sec",
+        "cave_well.sec",           "cave_swoops.sec",          "cave_overunder.sec",
+        "cave_rise.sec",           "cave_highrun.sec",         "cave_highgate.sec",
+        "cave_dropdown.sec",       "cave_perch.sec",           "cave_burrowup.sec",
+        "cave_stepping.sec",       "cave_twodoors.sec",        "bridge_and_under.sec",
+        "dragon_fight_room.sec"};
     EXPECT_EQ(seen.rooms, order);
     EXPECT_EQ(seen.tookBallIn, "starting_room.sec");
     EXPECT_EQ(seen.becameVantaIn, "save_room1.sec");
