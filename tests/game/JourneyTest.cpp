@@ -106,8 +106,8 @@ TEST(Journey, CrossesTheWholeWorldToTheDragon) {
         "cave_burrowup.sec",       "cave_stepping.sec",        "cave_twodoors.sec",
         "deep_cavern.sec",         "deep_sunken.sec",          "deep_gate.sec",
         "deep_rakas.sec",          "deep_gauntlet.sec",        "deep_pit.sec",
-        "deep_loop.sec",           "deep_stair.sec",           "bridge_and_under.sec",
-        "dragon_fight_room.sec"};
+        "deep_hollow.sec",         "deep_loop.sec",            "deep_stair.sec",
+        "bridge_and_under.sec",    "dragon_fight_room.sec"};
     EXPECT_EQ(seen.rooms, order);
     EXPECT_EQ(seen.tookBallIn, "starting_room.sec");
     EXPECT_EQ(seen.becameVantaIn, "save_room1.sec");
