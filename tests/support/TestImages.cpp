@@ -46,21 +46,16 @@ bool sameColor(Color a, Color b) {
 
 namespace {
 
-// The id of this run of the suite: the process id of the first process, which
-// the death tests' re-run children inherit through the environment, so parent
-// and child name the same files while two suites run at once (two build
-// folders) keep out of each other's.
-const std::string& runId() {
-    static const std::string id = [] {
-        if (!std::getenv("QUASARINE_TEST_RUN")) {
-            setenv("QUASARINE_TEST_RUN", std::to_string(::getpid()).c_str(), 1);
-        }
-        return std::string(std::getenv("QUASARINE_TEST_RUN"));
-    }();
-    return id;
-}
-// Taken at start-up, before any test can start a child.
-[[maybe_unused]] const std::string& kRunIdAtStart = runId();
+// The id of this run of the suite: the process id of the first process. The
+// death tests' re-run children inherit it through the environment, so parent
+// and child name the same files, while two suites run at once (two build
+// folders) keep out of each other's. Set at start-up, before any child.
+const std::string kRunId = [] {
+    if (!std::getenv("QUASARINE_TEST_RUN")) {
+        setenv("QUASARINE_TEST_RUN", std::to_string(::getpid()).c_str(), 1);
+    }
+    return std::string(std::getenv("QUASARINE_TEST_RUN"));
+}();
 
 }  // namespace
 
@@ -69,7 +64,7 @@ std::string tempPath(const std::string& name) {
     std::string prefix = info ? std::string(info->test_suite_name()) + "_" + info->name() : "t";
     for (char& ch : prefix)
         if (ch == '/') ch = '_';
-    return ::testing::TempDir() + prefix + "_" + runId() + "_" + name;
+    return ::testing::TempDir() + prefix + "_" + kRunId + "_" + name;
 }
 
 std::string writeTempTarga(const Image& image, const std::string& name, bool withAlpha) {
